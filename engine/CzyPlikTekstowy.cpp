@@ -1,0 +1,57 @@
+#include <array>
+#include <cstdint>
+
+#include "catalogue/Cp1250.h"
+#include "engine/ObslugaBaz.h"
+#include "engine/PlikDoOdczytu.h"
+
+namespace {
+
+constexpr std::size_t RozmiarBloku = 4096;
+
+// Control characters other than backspace, tab, line feed, vertical tab, form feed and carriage
+// return, and delete; everything from 0x80 up is text in any 8-bit code page and in UTF-8.
+constexpr bool Nietekstowy(unsigned char b) {
+  return b < 0x08 || (b >= 0x0E && b < 0x20) || b == 0x7F;
+}
+
+// Branch-free over whole runs of 64 bytes, so that the compiler can do a run in a few vector
+// instructions; a text file is read to its end, so this loop is the test's whole cost.
+bool BlokTekstowy(const unsigned char* bajty, std::size_t ile) {
+  constexpr std::size_t Przebieg = 64;
+  std::size_t i = 0;
+  for (; i + Przebieg <= ile; i += Przebieg) {
+    unsigned zle = 0;
+    for (std::size_t j = 0; j < Przebieg; ++j) {
+      const unsigned b = bajty[i + j];
+      zle |= unsigned{b < 0x08} | unsigned{b - 0x0Eu < 0x12u} | unsigned{b == 0x7F};
+    }
+    if (zle != 0) return false;
+  }
+  for (; i < ile; ++i) {
+    if (Nietekstowy(bajty[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool CzyPlikTekstowy(const std::string& NazwaPliku) {
+  TPlikDoOdczytu plik(NazwaPliku);
+  if (!plik.Otwarty()) {
+    throw EBladOtwarciaPliku("Cannot open file \"" + cp1250::ZUtf8(NazwaPliku) + "\". " +
+                             plik.OpisBledu());
+  }
+  const std::int64_t rozmiar = plik.Rozmiar().value_or(0);
+  std::array<unsigned char, RozmiarBloku> bufor;
+  std::int64_t pozycja = 0;
+  while (pozycja < rozmiar) {
+    const std::int64_t przeczytane = plik.Czytaj(bufor.data(), bufor.size());
+    // A read that brings nothing (the file shrank, or an error) would repeat forever.
+    if (przeczytane <= 0) break;
+    // The first non-text byte settles the answer; nothing later can change it.
+    if (!BlokTekstowy(bufor.data(), static_cast<std::size_t>(przeczytane))) return false;
+    pozycja += przeczytane;
+  }
+  return true;
+}

@@ -1,0 +1,121 @@
+#include <algorithm>
+
+#include "engine/ObslugaBaz.h"
+
+namespace {
+
+struct TListyWynikow {
+  TListaTekstow& Typy;
+  TListaTekstow& Rozszerzenia;
+  TListaTekstow& Kategorie;
+  TListaTekstow& Programy;
+
+  void Dodaj(const TOpisPliku& wiersz) {
+    Typy.emplace_back(wiersz.Typ.Tekst());
+    Kategorie.emplace_back(wiersz.Kategoria.Tekst());
+    Programy.emplace_back(wiersz.Programy.Tekst());
+    Rozszerzenia.emplace_back(wiersz.Rozszerzenie.Tekst());
+  }
+
+  void Usun(std::size_t i) {
+    const auto pozycja = static_cast<std::ptrdiff_t>(i);
+    Rozszerzenia.erase(Rozszerzenia.begin() + pozycja);
+    Typy.erase(Typy.begin() + pozycja);
+    Kategorie.erase(Kategorie.begin() + pozycja);
+    Programy.erase(Programy.begin() + pozycja);
+  }
+};
+
+// The search by halving can step over a fitting row: a key 1F8B0808 passes between "1F8B0800"
+// and "1F9D90" without meeting "1F8B08". Then the lookup lands on the first row of the longest
+// fitting signature instead, so that no fitting row is lost; -1 when none fits.
+int NajdluzszaZgodnaSygnatura(const TOpisPliku& Klucz) {
+  int najlepszy = -1;
+  std::size_t dlugosc = 0;
+  for (std::size_t i = 0; i < RozmiarBazySygnatur; ++i) {
+    const std::size_t d = BazaSygnatur[i].Sygnatura.Dlugosc;
+    if (d > dlugosc && ZgodnyPrefiks(Klucz, BazaSygnatur[i])) {
+      najlepszy = static_cast<int>(i);
+      dlugosc = d;
+    }
+  }
+  return najlepszy;
+}
+
+void DodajZBazySygnatur(const TOpisPliku& Klucz, TListyWynikow& listy) {
+  int n = SzukajSygnatury(Klucz, BazaSygnatur);
+  if (n == -1) n = NajdluzszaZgodnaSygnatura(Klucz);
+  if (n == -1) return;
+  const auto trafiony = static_cast<std::size_t>(n);
+  listy.Dodaj(BazaSygnatur[trafiony]);
+  for (std::size_t i = trafiony + 1; i < RozmiarBazySygnatur; ++i) {
+    if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) listy.Dodaj(BazaSygnatur[i]);
+  }
+  for (std::size_t i = trafiony; i-- > 0;) {
+    if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) listy.Dodaj(BazaSygnatur[i]);
+  }
+}
+
+bool RowneBezWielkosciLiter(std::string_view a, std::string_view b) {
+  const auto wielka = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+  return std::ranges::equal(a, b, [&](char x, char y) { return wielka(x) == wielka(y); });
+}
+
+// Keeps only the candidates with the file's own extension, when there are any. Catalogue
+// extensions hold no lower-case letters and the key's are upper-cased, so the case-blind test
+// for "any" and the exact test for "keep" agree.
+void ZostawWlasneRozszerzenie(std::string_view rozszerzenie, TListyWynikow& listy) {
+  const bool jest = std::ranges::any_of(listy.Rozszerzenia, [&](const std::string& r) {
+    return RowneBezWielkosciLiter(r, rozszerzenie);
+  });
+  if (!jest) return;
+  for (std::size_t i = listy.Rozszerzenia.size(); i-- > 0;) {
+    if (listy.Rozszerzenia[i] != rozszerzenie) listy.Usun(i);
+  }
+}
+
+}  // namespace
+
+int SzukajSygnatury(const TOpisPliku& Klucz, std::span<const TOpisPliku> Tabela) {
+  std::ptrdiff_t dol = -1;
+  auto gora = static_cast<std::ptrdiff_t>(Tabela.size());
+  while (gora > dol + 1) {
+    const std::ptrdiff_t srodek = (dol + gora) / 2;
+    const TOpisPliku& wiersz = Tabela[static_cast<std::size_t>(srodek)];
+    if (ZgodnyPrefiks(wiersz, Klucz)) return static_cast<int>(srodek);
+    if (SygnaturaNieWieksza(wiersz, Klucz)) {
+      dol = srodek;
+    } else {
+      gora = srodek;
+    }
+  }
+  return -1;
+}
+
+bool RozpoznajPlik(const TOpisPliku& Klucz, const std::string& NazwaPliku,
+                   TListaTekstow& ListaTypow, TListaTekstow& ListaRozszerzen,
+                   TListaTekstow& ListaKategorii, TListaTekstow& ListaProgramow) {
+  ListaTypow.clear();
+  ListaKategorii.clear();
+  ListaProgramow.clear();
+  ListaRozszerzen.clear();
+  TListyWynikow listy{ListaTypow, ListaRozszerzen, ListaKategorii, ListaProgramow};
+
+  DodajZBazySygnatur(Klucz, listy);
+
+  const std::string_view tekstKlucza = Klucz.Sygnatura.Tekst();
+  for (const TOpisPliku& wiersz : BazaWzorcow) {
+    if (PasujeDoWzorca(tekstKlucza, wiersz.Sygnatura.Tekst())) listy.Dodaj(wiersz);
+  }
+
+  const std::string_view rozszerzenie = Klucz.Rozszerzenie.Tekst();
+  if (ListaTypow.empty() && CzyPlikTekstowy(NazwaPliku)) {
+    for (const TOpisPliku& wiersz : BazaTekstowa) {
+      if (wiersz.Rozszerzenie.Tekst() == rozszerzenie) listy.Dodaj(wiersz);
+    }
+  }
+
+  if (ListaTypow.empty()) return false;
+  ZostawWlasneRozszerzenie(rozszerzenie, listy);
+  return true;
+}
