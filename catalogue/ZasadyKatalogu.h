@@ -29,7 +29,8 @@ enum class TZasada {
   TekstDluzszyNizPole,
   RozszerzenieNieWielkimiLiterami,
   PustyTyp,
-  ProgramyRozdzielonePrzezLF,
+  RozszerzenieSpozaAscii,
+  ZlySeparatorProgramow,
   TekstowaZSygnatura,
   WzorzecZeZnakiemSpozaHexIGwiazdki,
   WzorzecDluzszyNizKlucz,
@@ -88,9 +89,13 @@ constexpr TZasada SprawdzWiersz(const TWierszZrodlowy& w, TRodzajTabeli rodzaj) 
   }
   for (const char c : w.Rozszerzenie) {
     if (c >= 'a' && c <= 'z') return TZasada::RozszerzenieNieWielkimiLiterami;
+    if (static_cast<unsigned char>(c) >= 0x80) return TZasada::RozszerzenieSpozaAscii;
   }
   if (w.Typ.empty()) return TZasada::PustyTyp;
-  if (w.Programy.find('\n') != std::string_view::npos) return TZasada::ProgramyRozdzielonePrzezLF;
+  // Names are separated by a carriage return alone; a backslash means a separator written as
+  // the two characters of its escape.
+  if (w.Programy.find_first_of("\n\\") != std::string_view::npos)
+    return TZasada::ZlySeparatorProgramow;
   switch (rodzaj) {
     case TRodzajTabeli::Tekstowa:
       if (!w.Sygnatura.empty()) return TZasada::TekstowaZSygnatura;

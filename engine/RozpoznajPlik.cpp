@@ -61,16 +61,15 @@ bool RowneBezWielkosciLiter(std::string_view a, std::string_view b) {
   return std::ranges::equal(a, b, [&](char x, char y) { return wielka(x) == wielka(y); });
 }
 
-// Keeps only the candidates with the file's own extension, when there are any. Catalogue
-// extensions hold no lower-case letters and the key's are upper-cased, so the case-blind test
-// for "any" and the exact test for "keep" agree.
+// Keeps only the candidates with the file's own extension, when there are any. Letter case is
+// ignored both when looking for one and when removing the others: catalogue extensions hold no
+// lower-case letters and the key's are upper-cased, so this equals an exact test for every key
+// the program builds, and at least one candidate always stays.
 void ZostawWlasneRozszerzenie(std::string_view rozszerzenie, TListyWynikow& listy) {
-  const bool jest = std::ranges::any_of(listy.Rozszerzenia, [&](const std::string& r) {
-    return RowneBezWielkosciLiter(r, rozszerzenie);
-  });
-  if (!jest) return;
+  const auto inne = [&](const std::string& r) { return !RowneBezWielkosciLiter(r, rozszerzenie); };
+  if (std::ranges::all_of(listy.Rozszerzenia, inne)) return;
   for (std::size_t i = listy.Rozszerzenia.size(); i-- > 0;) {
-    if (listy.Rozszerzenia[i] != rozszerzenie) listy.Usun(i);
+    if (inne(listy.Rozszerzenia[i])) listy.Usun(i);
   }
 }
 

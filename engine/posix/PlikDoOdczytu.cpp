@@ -7,10 +7,18 @@
 #include <cerrno>
 #include <cstring>
 
+#include "catalogue/Cp1250.h"
+
 namespace {
 
 int Deskryptor(std::intptr_t uchwyt) {
   return static_cast<int>(uchwyt);
+}
+
+// The system's words, in the user's language once the toolkit has set the locale; the locale's
+// text is UTF-8 here, ours is Windows-1250.
+std::string OpisSystemowy(int kod) {
+  return cp1250::ZUtf8(std::strerror(kod));
 }
 
 }  // namespace
@@ -19,17 +27,17 @@ TPlikDoOdczytu::TPlikDoOdczytu(const std::string& Sciezka) {
   // O_NONBLOCK keeps the open of a pipe without a writer from waiting; regular files ignore it.
   const int fd = ::open(Sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) {
-    opisBledu_ = std::strerror(errno);
+    opisBledu_ = OpisSystemowy(errno);
     return;
   }
   struct stat dane {};
   if (::fstat(fd, &dane) != 0) {
-    opisBledu_ = std::strerror(errno);
+    opisBledu_ = OpisSystemowy(errno);
     ::close(fd);
     return;
   }
   if (!S_ISREG(dane.st_mode)) {
-    opisBledu_ = S_ISDIR(dane.st_mode) ? std::strerror(EISDIR) : "Not a regular file";
+    opisBledu_ = S_ISDIR(dane.st_mode) ? OpisSystemowy(EISDIR) : "Not a regular file";
     ::close(fd);
     return;
   }

@@ -1,0 +1,157 @@
+// The identification key built from real files, and the extension taken from a path.
+
+#include "engine/Klucz.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+#include "tests/core/Kandydaci.h"
+#include "tests/core/PlikiTestowe.h"
+
+namespace {
+
+const std::string SameZera(160, '0');
+
+std::string Opis(const TKlucz& klucz) {
+  return klucz.TekstSzesnastkowy + " " + std::to_string(klucz.Rozmiar);
+}
+
+class ZbudujKluczTest : public testing::Test {
+ protected:
+  // Whatever file a test throws at the key, no descriptor may stay open.
+  void SetUp() override { deskryptory_ = LiczbaOtwartychDeskryptorow(); }
+  void TearDown() override { EXPECT_EQ(LiczbaOtwartychDeskryptorow(), deskryptory_); }
+
+  TFolderTestowy folder_;
+
+ private:
+  std::size_t deskryptory_ = 0;
+};
+
+}  // namespace
+
+TEST_F(ZbudujKluczTest, PustyPlik) {
+  const TKlucz k = ZbudujKlucz(folder_.Zapisz("pusty.bin", ""));
+  EXPECT_EQ(k.TekstSzesnastkowy, SameZera);
+  EXPECT_EQ(k.Klucz.Sygnatura.Tekst(), SameZera);
+  EXPECT_EQ(k.Rozmiar, 0);
+  EXPECT_EQ(k.Klucz.Rozszerzenie.Tekst(), "BIN");
+  EXPECT_EQ(k.Klucz.Typ.Dlugosc, 0);
+  EXPECT_EQ(k.Klucz.Kategoria.Dlugosc, 0);
+  EXPECT_EQ(k.Klucz.Programy.Dlugosc, 0);
+}
+
+TEST_F(ZbudujKluczTest, TrzyBajtyIZeraZaNimi) {
+  const TKlucz k = ZbudujKlucz(folder_.Zapisz("abc", "ABC"));
+  EXPECT_EQ(k.TekstSzesnastkowy, "414243" + std::string(154, '0'));
+  EXPECT_EQ(k.Klucz.Sygnatura.Tekst(), k.TekstSzesnastkowy);
+  EXPECT_EQ(k.Rozmiar, 3);
+  EXPECT_EQ(k.Klucz.Rozszerzenie.Dlugosc, 0);
+}
+
+TEST_F(ZbudujKluczTest, Z500BajtowTylko80Pierwszych) {
+  std::string bajty;
+  for (int i = 0; i < 500; ++i) bajty.push_back(static_cast<char>(255 - i % 256));
+  const TKlucz k = ZbudujKlucz(folder_.Zapisz("dane.Dat", bajty));
+  EXPECT_EQ(k.TekstSzesnastkowy, Hex(bajty.substr(0, 80)));
+  EXPECT_EQ(k.TekstSzesnastkowy.substr(0, 8), "FFFEFDFC");
+  EXPECT_EQ(k.Klucz.Sygnatura.Tekst(), k.TekstSzesnastkowy);
+  EXPECT_EQ(k.Rozmiar, 500);
+  EXPECT_EQ(k.Klucz.Rozszerzenie.Tekst(), "DAT");
+}
+
+TEST_F(ZbudujKluczTest, RzadkiPlikPonad4GiBMaPelnyRozmiar) {
+  const std::string sciezka = folder_.Zapisz("duzy.iso", "CD001");
+  const std::int64_t rozmiar = (std::int64_t{5} << 30) + 7;
+  const int fd = ::open(sciezka.c_str(), O_WRONLY | O_CLOEXEC);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::ftruncate(fd, rozmiar), 0);
+  ::close(fd);
+  const TKlucz k = ZbudujKlucz(sciezka);
+  EXPECT_EQ(k.Rozmiar, rozmiar);
+  EXPECT_EQ(k.TekstSzesnastkowy, "4344303031" + std::string(150, '0'));
+}
+
+TEST_F(ZbudujKluczTest, BrakujacyPlikDajeZeraIRozmiarZero) {
+  const TKlucz k = ZbudujKlucz(folder_.Sciezka("nie-ma-mnie.zip"));
+  EXPECT_EQ(Opis(k), SameZera + " 0");
+  EXPECT_EQ(k.Klucz.Rozszerzenie.Tekst(), "ZIP");
+}
+
+TEST_F(ZbudujKluczTest, FolderDajeZeraIRozmiarZero) {
+  const std::string sciezka = folder_.Sciezka("folder.d");
+  ASSERT_EQ(::mkdir(sciezka.c_str(), 0755), 0);
+  const TKlucz k = ZbudujKlucz(sciezka);
+  EXPECT_EQ(Opis(k), SameZera + " 0");
+  EXPECT_EQ(k.Klucz.Rozszerzenie.Tekst(), "D");
+}
+
+// Nobody writes into the pipe: a key that waited for a writer would never come back.
+TEST_F(ZbudujKluczTest, PotokBezPisarzaNieZawiesza) {
+  const std::string sciezka = folder_.Sciezka("potok");
+  ASSERT_EQ(::mkfifo(sciezka.c_str(), 0644), 0);
+  const auto wynik =
+      WProcesieZLimitem([&] { return Opis(ZbudujKlucz(sciezka)); }, std::chrono::seconds(20));
+  ASSERT_TRUE(wynik.has_value()) << "ZbudujKlucz hangs on a FIFO";
+  EXPECT_EQ(*wynik, SameZera + " 0");
+}
+
+TEST_F(ZbudujKluczTest, PlikBezPrawaOdczytuDajeZeraIRozmiarZero) {
+  const std::string sciezka = folder_.Zapisz("tajny.txt", "tajemnica");
+  ASSERT_EQ(::chmod(sciezka.c_str(), 0), 0);
+  const auto wynik = BezPrawaOdczytu([&] { return Opis(ZbudujKlucz(sciezka)); });
+  if (!wynik) GTEST_SKIP() << "running as root, and the change to the user nobody was refused";
+  EXPECT_EQ(*wynik, SameZera + " 0");
+}
+
+// File names are the file system's bytes: a name that is not UTF-8 still opens, and the key's
+// extension is the Windows-1250 form of a UTF-8 name, Polish letters kept in lower case.
+TEST_F(ZbudujKluczTest, NazwyPlikowZPolskimiLiterami) {
+  const TKlucz latin2 = ZbudujKlucz(folder_.Zapisz("\xBF\xF3\xB3w.bin", "GIF89a"));
+  EXPECT_EQ(latin2.TekstSzesnastkowy.substr(0, 12), "474946383961");
+  EXPECT_EQ(latin2.Rozmiar, 6);
+
+  const TKlucz utf8 = ZbudujKlucz(folder_.Zapisz("zdjęcie.żółw", "x"));
+  EXPECT_EQ(utf8.Rozmiar, 1);
+  EXPECT_EQ(utf8.Klucz.Rozszerzenie.Tekst(), "\xBF\xF3\xB3W");
+}
+
+TEST_F(ZbudujKluczTest, RozszerzenieKluczaUcinaneDoSzesciuZnakow) {
+  const TKlucz k = ZbudujKlucz(folder_.Zapisz(".htaccess", "Options -Indexes\n"));
+  EXPECT_EQ(k.Klucz.Rozszerzenie.Tekst(), "HTACCE");
+  EXPECT_EQ(k.Rozmiar, 17);
+}
+
+TEST(PobierzRozszerzenie, SciezkiWindows) {
+  EXPECT_EQ(PobierzRozszerzenie("C:\\Dane\\zdjecie.jpeg"), "JPEG");
+  EXPECT_EQ(PobierzRozszerzenie("C:\\Dane\\Plik.Doc"), "DOC");
+  EXPECT_EQ(PobierzRozszerzenie("C:\\Dane\\archiwum.tar.gz"), "GZ");
+  EXPECT_EQ(PobierzRozszerzenie("C:\\Dane.old\\plik"), "");
+  EXPECT_EQ(PobierzRozszerzenie("C:\\Dane\\plik."), "");
+  EXPECT_EQ(PobierzRozszerzenie("C:\\Dane\\.htaccess"), "HTACCESS");
+  EXPECT_EQ(PobierzRozszerzenie("C:plik"), "");
+  EXPECT_EQ(PobierzRozszerzenie("D.ane:plik"), "");
+}
+
+TEST(PobierzRozszerzenie, SciezkiLinuksa) {
+  EXPECT_EQ(PobierzRozszerzenie("/home/ala/zdjecie.jpeg"), "JPEG");
+  EXPECT_EQ(PobierzRozszerzenie("/home/ala/archiwum.tar.gz"), "GZ");
+  EXPECT_EQ(PobierzRozszerzenie("/home/ala/dane.old/plik"), "");
+  EXPECT_EQ(PobierzRozszerzenie("/home/ala/plik."), "");
+  EXPECT_EQ(PobierzRozszerzenie("/home/ala/.htaccess"), "HTACCESS");
+  EXPECT_EQ(PobierzRozszerzenie("plik.md5"), "MD5");
+  EXPECT_EQ(PobierzRozszerzenie("plik"), "");
+  EXPECT_EQ(PobierzRozszerzenie(""), "");
+}
+
+// Only "a" to "z" turn upper case; Windows-1250 letters above 127 stay as they are.
+TEST(PobierzRozszerzenie, PolskaLiteraZostajeMala) {
+  EXPECT_EQ(PobierzRozszerzenie("/dane/plik.\xB9z\xEA"), "\xB9Z\xEA");
+  EXPECT_EQ(PobierzRozszerzenie("C:\\dane\\plik.\xA5\xCA"), "\xA5\xCA");
+}
