@@ -1,0 +1,6 @@
+#pragma once
+
+#include "update/SprawdzCzyNowaWersja.h"
+
+// The local date and time now, as the system's time zone gives it.
+TCzasLokalny TerazLokalnie();
