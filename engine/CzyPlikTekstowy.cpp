@@ -21,10 +21,11 @@ bool BlokTekstowy(const unsigned char* bajty, std::size_t ile) {
   constexpr std::size_t Przebieg = 64;
   std::size_t i = 0;
   for (; i + Przebieg <= ile; i += Przebieg) {
-    unsigned zle = 0;
+    unsigned char zle = 0;
     for (std::size_t j = 0; j < Przebieg; ++j) {
-      const unsigned b = bajty[i + j];
-      zle |= unsigned{b < 0x08} | unsigned{b - 0x0Eu < 0x12u} | unsigned{b == 0x7F};
+      const unsigned char b = bajty[i + j];
+      zle |= static_cast<unsigned char>((b < 0x08) | (static_cast<unsigned char>(b - 0x0E) < 0x12) |
+                                        (b == 0x7F));
     }
     if (zle != 0) return false;
   }
@@ -42,7 +43,7 @@ bool CzyPlikTekstowy(const std::string& NazwaPliku) {
     throw EBladOtwarciaPliku("Cannot open file \"" + cp1250::ZUtf8(NazwaPliku) + "\". " +
                              plik.OpisBledu());
   }
-  const std::int64_t rozmiar = plik.Rozmiar().value_or(0);
+  const std::int64_t rozmiar = plik.Rozmiar();
   std::array<unsigned char, RozmiarBloku> bufor;
   std::int64_t pozycja = 0;
   while (pozycja < rozmiar) {

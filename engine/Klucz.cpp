@@ -19,7 +19,7 @@ TPoczatekPliku CzytajPoczatek(const std::string& Sciezka) {
   if (!plik.Otwarty()) return poczatek;
   // One read, like the original: a short file leaves zeros behind its end.
   if (plik.Czytaj(poczatek.Bajty.data(), poczatek.Bajty.size()) < 0) return poczatek;
-  poczatek.Rozmiar = plik.Rozmiar().value_or(0);
+  poczatek.Rozmiar = plik.Rozmiar();
   return poczatek;
 }
 

@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 class TPlikDoOdczytu {
@@ -24,9 +23,11 @@ class TPlikDoOdczytu {
 
   // Bytes delivered, at most `ile`; 0 at the end of the file, -1 on a read error.
   std::int64_t Czytaj(void* Bufor, std::size_t Ile);
-  std::optional<std::int64_t> Rozmiar() const;
+  // The size when the file was opened.
+  std::int64_t Rozmiar() const { return rozmiar_; }
 
  private:
   std::intptr_t uchwyt_ = -1;
+  std::int64_t rozmiar_ = 0;
   std::string opisBledu_;
 };

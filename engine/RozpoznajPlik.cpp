@@ -26,13 +26,32 @@ struct TListyWynikow {
   }
 };
 
+// Only rows that begin with the key's first digit can fit it, and in the sorted table they stand
+// together: the scans need not look further.
+struct TZakres {
+  std::size_t Od;
+  std::size_t Do;
+};
+
+TZakres WierszeZPierwszaCyfra(const TOpisPliku& Klucz) {
+  if (Klucz.Sygnatura.Dlugosc == 0) return {0, RozmiarBazySygnatur};
+  const auto pierwsza = [](const TOpisPliku& w) {
+    return static_cast<unsigned char>(w.Sygnatura.Znaki[0]);
+  };
+  const unsigned char cyfra = pierwsza(Klucz);
+  const auto poczatek = std::ranges::lower_bound(BazaSygnatur, cyfra, {}, pierwsza);
+  const auto koniec = std::ranges::upper_bound(BazaSygnatur, cyfra, {}, pierwsza);
+  return {static_cast<std::size_t>(poczatek - BazaSygnatur.begin()),
+          static_cast<std::size_t>(koniec - BazaSygnatur.begin())};
+}
+
 // The search by halving can step over a fitting row: a key 1F8B0808 passes between "1F8B0800"
 // and "1F9D90" without meeting "1F8B08". Then the lookup lands on the first row of the longest
 // fitting signature instead, so that no fitting row is lost; -1 when none fits.
-int NajdluzszaZgodnaSygnatura(const TOpisPliku& Klucz) {
+int NajdluzszaZgodnaSygnatura(const TOpisPliku& Klucz, TZakres zakres) {
   int najlepszy = -1;
   std::size_t dlugosc = 0;
-  for (std::size_t i = 0; i < RozmiarBazySygnatur; ++i) {
+  for (std::size_t i = zakres.Od; i < zakres.Do; ++i) {
     const std::size_t d = BazaSygnatur[i].Sygnatura.Dlugosc;
     if (d > dlugosc && ZgodnyPrefiks(Klucz, BazaSygnatur[i])) {
       najlepszy = static_cast<int>(i);
@@ -43,15 +62,16 @@ int NajdluzszaZgodnaSygnatura(const TOpisPliku& Klucz) {
 }
 
 void DodajZBazySygnatur(const TOpisPliku& Klucz, TListyWynikow& listy) {
+  const TZakres zakres = WierszeZPierwszaCyfra(Klucz);
   int n = SzukajSygnatury(Klucz, BazaSygnatur);
-  if (n == -1) n = NajdluzszaZgodnaSygnatura(Klucz);
+  if (n == -1) n = NajdluzszaZgodnaSygnatura(Klucz, zakres);
   if (n == -1) return;
   const auto trafiony = static_cast<std::size_t>(n);
   listy.Dodaj(BazaSygnatur[trafiony]);
-  for (std::size_t i = trafiony + 1; i < RozmiarBazySygnatur; ++i) {
+  for (std::size_t i = trafiony + 1; i < zakres.Do; ++i) {
     if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) listy.Dodaj(BazaSygnatur[i]);
   }
-  for (std::size_t i = trafiony; i-- > 0;) {
+  for (std::size_t i = trafiony; i-- > zakres.Od;) {
     if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) listy.Dodaj(BazaSygnatur[i]);
   }
 }

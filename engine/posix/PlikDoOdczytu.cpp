@@ -21,27 +21,38 @@ std::string OpisSystemowy(int kod) {
   return cp1250::ZUtf8(std::strerror(kod));
 }
 
+std::string OpisNieregularnego(const struct stat& dane) {
+  return S_ISDIR(dane.st_mode) ? OpisSystemowy(EISDIR) : "Not a regular file";
+}
+
 }  // namespace
 
 TPlikDoOdczytu::TPlikDoOdczytu(const std::string& Sciezka) {
-  // O_NONBLOCK keeps the open of a pipe without a writer from waiting; regular files ignore it.
+  // Anything but a regular file is refused before it is opened: opening a device can rewind a
+  // tape or arm a watchdog, and opening a pipe can wait for a writer.
+  struct stat dane {};
+  if (::stat(Sciezka.c_str(), &dane) != 0) {
+    opisBledu_ = OpisSystemowy(errno);
+    return;
+  }
+  if (!S_ISREG(dane.st_mode)) {
+    opisBledu_ = OpisNieregularnego(dane);
+    return;
+  }
+  // The path may have been swapped for something else meanwhile: O_NONBLOCK keeps a pipe from
+  // holding the open, and the open file is checked once more.
   const int fd = ::open(Sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) {
     opisBledu_ = OpisSystemowy(errno);
     return;
   }
-  struct stat dane {};
-  if (::fstat(fd, &dane) != 0) {
-    opisBledu_ = OpisSystemowy(errno);
-    ::close(fd);
-    return;
-  }
-  if (!S_ISREG(dane.st_mode)) {
-    opisBledu_ = S_ISDIR(dane.st_mode) ? OpisSystemowy(EISDIR) : "Not a regular file";
+  if (::fstat(fd, &dane) != 0 || !S_ISREG(dane.st_mode)) {
+    opisBledu_ = S_ISREG(dane.st_mode) ? OpisSystemowy(errno) : OpisNieregularnego(dane);
     ::close(fd);
     return;
   }
   uchwyt_ = fd;
+  rozmiar_ = static_cast<std::int64_t>(dane.st_size);
 }
 
 TPlikDoOdczytu::~TPlikDoOdczytu() {
@@ -54,10 +65,4 @@ std::int64_t TPlikDoOdczytu::Czytaj(void* Bufor, std::size_t Ile) {
     if (n >= 0) return n;
     if (errno != EINTR) return -1;
   }
-}
-
-std::optional<std::int64_t> TPlikDoOdczytu::Rozmiar() const {
-  struct stat dane {};
-  if (::fstat(Deskryptor(uchwyt_), &dane) != 0) return std::nullopt;
-  return static_cast<std::int64_t>(dane.st_size);
 }
