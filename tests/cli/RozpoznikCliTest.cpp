@@ -1,0 +1,178 @@
+// rozpoznik-cli run as a user runs it, on files the tests write.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "FolderTestowy.h"
+#include "UruchomProgram.h"
+
+namespace {
+
+using namespace std::string_literals;
+using nlohmann::json;
+
+const std::string Zip = "PK\x03\x04\x14\x00\x00\x00\x08\x00"s + std::string(40, 'z');
+// No signature or pattern fits it, and its control bytes keep it out of the text table.
+const std::string NieznaneDane = "\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B"s;
+
+class RozpoznikCli : public testing::Test {
+ protected:
+  TPrzebieg Uruchom(const std::vector<std::string>& argumenty) const {
+    return UruchomProgram(ROZPOZNIK_CLI, argumenty, folder.Sciezka());
+  }
+
+  static std::vector<json> LinieJson(const std::string& wyjscie) {
+    std::vector<json> linie;
+    std::istringstream strumien(wyjscie);
+    for (std::string linia; std::getline(strumien, linia);) linie.push_back(json::parse(linia));
+    return linie;
+  }
+
+  static std::vector<std::string> RozszerzeniaKandydatow(const json& plik) {
+    std::vector<std::string> wynik;
+    for (const json& k : plik["candidates"]) wynik.push_back(k["extension"]);
+    return wynik;
+  }
+
+  TFolderTestowy folder;
+};
+
+TEST_F(RozpoznikCli, ZipNamedZipHasTheOneZipCandidate) {
+  folder.Zapisz("archiwum.zip", Zip);
+
+  const TPrzebieg wJson = Uruchom({"--json", "archiwum.zip"});
+  EXPECT_EQ(wJson.KodWyjscia, 0);
+  EXPECT_EQ(wJson.Bledy, "");
+  const auto linie = LinieJson(wJson.Wyjscie);
+  ASSERT_EQ(linie.size(), 1u);
+  EXPECT_EQ(linie[0]["path"], "archiwum.zip");
+  EXPECT_EQ(linie[0]["size"], Zip.size());
+  EXPECT_EQ(linie[0]["extension"], "ZIP");
+  std::string bajty = "504B0304140000000800";
+  for (int i = 0; i < 40; ++i) bajty += "7A";
+  bajty.resize(160, '0');
+  EXPECT_EQ(linie[0]["bytes"], bajty);
+  EXPECT_EQ(linie[0]["recognised"], true);
+  EXPECT_EQ(RozszerzeniaKandydatow(linie[0]), std::vector<std::string>{"ZIP"});
+  EXPECT_EQ(linie[0]["candidates"][0]["type"], "Archiwum ZIP");
+
+  const TPrzebieg tekst = Uruchom({"archiwum.zip"});
+  EXPECT_EQ(tekst.KodWyjscia, 0);
+  EXPECT_EQ(
+      tekst.Wyjscie.rfind("archiwum.zip\n  1. type: Archiwum ZIP\n     category: Archiwum\n", 0),
+      0u)
+      << tekst.Wyjscie;
+}
+
+TEST_F(RozpoznikCli, CandidatesKeepTheEnginesOrderWhenNoneHasTheFilesExtension) {
+  folder.Zapisz("archiwum.dat", Zip);
+  const auto linie = LinieJson(Uruchom({"--json", "archiwum.dat"}).Wyjscie);
+  ASSERT_EQ(linie.size(), 1u);
+  EXPECT_EQ(RozszerzeniaKandydatow(linie[0]),
+            (std::vector<std::string>{"PK3", "ZIP", "CBZ", "WMZ", "IMZ", "JAR"}));
+}
+
+TEST_F(RozpoznikCli, UnknownBinaryIsNotRecognisedAndExitsWithOne) {
+  // Only ASCII letters of an extension change case.
+  folder.Zapisz("dane.bąk", NieznaneDane);
+
+  const TPrzebieg wJson = Uruchom({"--json", "dane.bąk"});
+  EXPECT_EQ(wJson.KodWyjscia, 1);
+  const auto linie = LinieJson(wJson.Wyjscie);
+  ASSERT_EQ(linie.size(), 1u);
+  EXPECT_EQ(linie[0]["recognised"], false);
+  EXPECT_EQ(linie[0]["candidates"], json::array());
+  EXPECT_EQ(linie[0]["bytes"], "0102030405060708090A0B" + std::string(138, '0'));
+  EXPECT_EQ(linie[0]["extension"], "BąK");
+  EXPECT_EQ(linie[0]["size"], 11);
+
+  const TPrzebieg tekst = Uruchom({"dane.bąk"});
+  EXPECT_EQ(tekst.KodWyjscia, 1);
+  EXPECT_EQ(tekst.Wyjscie,
+            "dane.bąk\n"
+            "  not recognised: first bytes 0102030405060708090A, extension BąK, size 11 bytes\n");
+}
+
+TEST_F(RozpoznikCli, UnreadablePathsAreReportedAndTheRunGoesOn) {
+  folder.Zapisz("dane.bin", NieznaneDane);
+  folder.Zapisz("katalog/plik.zip", Zip);
+  ASSERT_EQ(mkfifo((folder.Sciezka() / "kolejka").c_str(), 0600), 0);
+
+  const TPrzebieg p = Uruchom({"brak.zip", "katalog", "kolejka", "dane.bin"});
+
+  EXPECT_EQ(p.KodWyjscia, 2) << "unreadable wins over unrecognised";
+  EXPECT_EQ(p.Wyjscie.rfind("dane.bin\n  not recognised", 0), 0u) << p.Wyjscie;
+  EXPECT_EQ(p.Bledy,
+            "rozpoznik-cli: brak.zip: No such file or directory\n"
+            "rozpoznik-cli: katalog: Is a directory (-r identifies the files in it)\n"
+            "rozpoznik-cli: kolejka: Not a regular file\n");
+}
+
+TEST_F(RozpoznikCli, FileWithoutReadPermissionIsReportedNotIdentifiedAsZeros) {
+  if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  const std::string plik = folder.Zapisz("tajne.zip", Zip);
+  chmod(plik.c_str(), 0);
+  const TPrzebieg p = Uruchom({"tajne.zip"});
+  EXPECT_EQ(p.KodWyjscia, 2);
+  EXPECT_EQ(p.Wyjscie, "");
+  EXPECT_EQ(p.Bledy, "rozpoznik-cli: tajne.zip: Permission denied\n");
+}
+
+TEST_F(RozpoznikCli, RecursiveWalkIsSortedAndSkipsLinkedDirectories) {
+  folder.Zapisz("drzewo/b.zip", Zip);
+  folder.Zapisz("drzewo/a/c.zip", Zip);
+  folder.Zapisz("drzewo/a.zip", Zip);
+  std::filesystem::create_directory_symlink(".", folder.Sciezka() / "drzewo" / "a" / "petla");
+
+  const TPrzebieg p = Uruchom({"-r", "--json", "drzewo"});
+
+  EXPECT_EQ(p.KodWyjscia, 0);
+  std::vector<std::string> sciezki;
+  for (const json& plik : LinieJson(p.Wyjscie)) sciezki.push_back(plik["path"]);
+  EXPECT_EQ(sciezki, (std::vector<std::string>{"drzewo/a/c.zip", "drzewo/a.zip", "drzewo/b.zip"}));
+}
+
+TEST_F(RozpoznikCli, DoubleDashEndsTheOptions) {
+  folder.Zapisz("-r.zip", Zip);
+  const TPrzebieg p = Uruchom({"--json", "--", "-r.zip"});
+  EXPECT_EQ(p.KodWyjscia, 0);
+  ASSERT_EQ(LinieJson(p.Wyjscie).size(), 1u);
+  EXPECT_EQ(LinieJson(p.Wyjscie)[0]["path"], "-r.zip");
+}
+
+TEST_F(RozpoznikCli, WrongArgumentsExitWithTwoAndHelpWithZero) {
+  EXPECT_EQ(Uruchom({}).KodWyjscia, 2);
+  EXPECT_EQ(Uruchom({"--nieznana", "x"}).KodWyjscia, 2);
+
+  const TPrzebieg pomoc = Uruchom({"--help"});
+  EXPECT_EQ(pomoc.KodWyjscia, 0);
+  for (const char* tresc :
+       {"--json", "-r,--recursive", "PATH", "Use --", "Exit status", "2 wins"}) {
+    EXPECT_NE(pomoc.Wyjscie.find(tresc), std::string::npos) << tresc;
+  }
+}
+
+TEST_F(RozpoznikCli, FileNameThatIsNotUtf8GivesValidJson) {
+  folder.Zapisz("nazwa\xFF.zip", Zip);
+  const TPrzebieg p = Uruchom({"--json", "nazwa\xFF.zip"});
+  EXPECT_EQ(p.KodWyjscia, 0);
+  const auto linie = LinieJson(p.Wyjscie);
+  ASSERT_EQ(linie.size(), 1u);
+  EXPECT_EQ(linie[0]["path"], "nazwa\xEF\xBF\xBD.zip");
+}
+
+TEST_F(RozpoznikCli, OutputThatCannotBeWrittenIsAFailure) {
+  folder.Zapisz("archiwum.zip", Zip);
+  const TPrzebieg p =
+      UruchomProgram(ROZPOZNIK_CLI, {"archiwum.zip"}, folder.Sciezka(), "/dev/full");
+  EXPECT_EQ(p.KodWyjscia, 2);
+  EXPECT_NE(p.Bledy.find("cannot write"), std::string::npos);
+}
+
+}  // namespace

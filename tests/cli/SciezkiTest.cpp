@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "FolderTestowy.h"
+#include "cli/Sciezki.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TZebrane {
+  std::vector<std::string> Pliki;
+  std::vector<std::string> Bledy;
+};
+
+TZebrane Przejdz(const fs::path& sciezka, bool rekurencyjnie) {
+  TZebrane z;
+  PrzejdzSciezke(
+      sciezka.string(), rekurencyjnie, [&](const std::string& s) { z.Pliki.push_back(s); },
+      [&](const std::string& s, const std::string& opis) { z.Bledy.push_back(s + ": " + opis); });
+  return z;
+}
+
+TEST(Sciezki, WalkGivesEveryFileInSortedByteOrderAndLeavesLinkedDirectoriesAlone) {
+  const TFolderTestowy folder;
+  for (const char* nazwa : {"b", "a", "B", "c/z", "c/y", "c/d/e", "\xC5\x82.txt"}) {
+    folder.Zapisz(nazwa, "x");
+  }
+  fs::create_directory_symlink("..", folder.Sciezka() / "c" / "petla");
+  fs::create_symlink("b", folder.Sciezka() / "dowiazanie");
+  const fs::path f = folder.Sciezka();
+
+  const TZebrane z = Przejdz(f, true);
+
+  EXPECT_EQ(z.Pliki, (std::vector<std::string>{f / "B", f / "a", f / "b", f / "c/d/e", f / "c/y",
+                                               f / "c/z", f / "dowiazanie", f / "\xC5\x82.txt"}));
+  EXPECT_TRUE(z.Bledy.empty());
+}
+
+TEST(Sciezki, PipesAreReportedWithoutBeingHandedOnForOpening) {
+  const TFolderTestowy folder;
+  folder.Zapisz("a", "x");
+  const fs::path kolejka = folder.Sciezka() / "kolejka";
+  ASSERT_EQ(mkfifo(kolejka.c_str(), 0600), 0);
+
+  for (const TZebrane& z : {Przejdz(folder.Sciezka(), true), Przejdz(kolejka, false)}) {
+    EXPECT_EQ(z.Bledy, (std::vector<std::string>{kolejka.string() + ": Not a regular file"}));
+    EXPECT_EQ(std::ranges::count(z.Pliki, kolejka.string()), 0);
+  }
+}
+
+TEST(Sciezki, NamedLinkToADirectoryIsFollowed) {
+  const TFolderTestowy folder;
+  folder.Zapisz("prawdziwy/plik", "x");
+  fs::create_directory_symlink("prawdziwy", folder.Sciezka() / "link");
+
+  EXPECT_EQ(Przejdz(folder.Sciezka() / "link", true).Pliki,
+            (std::vector<std::string>{folder.Sciezka() / "link" / "plik"}));
+}
+
+TEST(Sciezki, WithoutRecursionAFileIsPassedOnAsWrittenAndADirectoryIsAnError) {
+  const TFolderTestowy folder;
+  const TZebrane plik = Przejdz("nie/ma/takiego", false);
+  EXPECT_EQ(plik.Pliki, (std::vector<std::string>{"nie/ma/takiego"}));
+
+  const TZebrane katalog = Przejdz(folder.Sciezka(), false);
+  EXPECT_TRUE(katalog.Pliki.empty());
+  ASSERT_EQ(katalog.Bledy.size(), 1u);
+  EXPECT_NE(katalog.Bledy[0].find("-r"), std::string::npos);
+}
+
+TEST(Sciezki, DirectoryThatCannotBeReadIsReportedAndTheWalkGoesOn) {
+  if (geteuid() == 0) GTEST_SKIP() << "root reads every directory";
+  const TFolderTestowy folder;
+  folder.Zapisz("a/zamkniety/plik", "x");
+  folder.Zapisz("b", "x");
+  const fs::path zamkniety = folder.Sciezka() / "a" / "zamkniety";
+  fs::permissions(zamkniety, fs::perms::none);
+
+  const TZebrane z = Przejdz(folder.Sciezka(), true);
+  fs::permissions(zamkniety, fs::perms::owner_all);
+
+  EXPECT_EQ(z.Pliki, (std::vector<std::string>{folder.Sciezka() / "b"}));
+  ASSERT_EQ(z.Bledy.size(), 1u);
+  EXPECT_EQ(z.Bledy[0], zamkniety.string() + ": Permission denied");
+}
+
+}  // namespace

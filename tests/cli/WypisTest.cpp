@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "catalogue/Cp1250.h"
+#include "cli/Wypis.h"
+
+namespace {
+
+TRozpoznanie Rozpoznany() {
+  TRozpoznanie r;
+  r.Stan = TStan::Rozpoznany;
+  r.Klucz.TekstSzesnastkowy = std::string(160, '0');
+  r.Klucz.Klucz.Rozszerzenie.Ustaw("ERR");
+  // The catalogue's text is Windows-1250.
+  r.ListaTypow = {cp1250::ZUtf8("Log błędu programu"), "Bez programow"};
+  r.ListaKategorii = {"Dokument tekstowy", ""};
+  r.ListaProgramow = {"Notatnik\rNotepad+\rNotepad2", ""};
+  r.ListaRozszerzen = {"ERR", "ERR"};
+  return r;
+}
+
+TRozpoznanie Nierozpoznany(std::string_view rozszerzenie) {
+  TRozpoznanie r;
+  r.Stan = TStan::Nierozpoznany;
+  r.Klucz.TekstSzesnastkowy = "0102030405060708090A0B" + std::string(138, '0');
+  r.Klucz.Klucz.Rozszerzenie.Ustaw(rozszerzenie);
+  r.Klucz.Rozmiar = 11;
+  return r;
+}
+
+TEST(Opis, CandidatesInOrderWithProgramsJoinedAndTextInUtf8) {
+  std::string wyjscie;
+  DopiszOpis(wyjscie, "/dane/log.err", Rozpoznany());
+  EXPECT_EQ(wyjscie,
+            "/dane/log.err\n"
+            "  1. type: Log błędu programu\n"
+            "     category: Dokument tekstowy\n"
+            "     programs: Notatnik, Notepad+, Notepad2\n"
+            "  2. type: Bez programow\n"
+            "     category: \n"
+            "     programs: (none)\n");
+}
+
+TEST(Opis, UnrecognisedFileGivesItsFirstTenBytesExtensionAndSize) {
+  std::string wyjscie = "earlier output\n";
+  DopiszOpis(wyjscie, "x.bin", Nierozpoznany("BIN"));
+  DopiszOpis(wyjscie, "x", Nierozpoznany(""));
+  EXPECT_EQ(
+      wyjscie,
+      "earlier output\n"
+      "x.bin\n"
+      "  not recognised: first bytes 0102030405060708090A, extension BIN, size 11 bytes\n"
+      "x\n"
+      "  not recognised: first bytes 0102030405060708090A, extension (none), size 11 bytes\n");
+}
+
+TEST(Opis, ControlCharactersOfAPathCannotReachTheTerminal) {
+  EXPECT_EQ(DoWyswietlenia("a\nb\x1B[31m\x7F\u0107"), "a\\x0Ab\\x1B[31m\\x7F\u0107");
+}
+
+TEST(Json, OneLineWithTheFieldsInTheirOrder) {
+  std::string wyjscie;
+  DopiszJson(wyjscie, "/dane/log.err", Rozpoznany());
+  ASSERT_EQ(wyjscie.back(), '\n');
+  ASSERT_EQ(wyjscie.find('\n'), wyjscie.size() - 1);
+  const auto plik = nlohmann::ordered_json::parse(wyjscie);
+  std::vector<std::string> klucze;
+  for (const auto& [klucz, wartosc] : plik.items()) klucze.push_back(klucz);
+  EXPECT_EQ(klucze, (std::vector<std::string>{"path", "size", "extension", "bytes", "recognised",
+                                              "candidates"}));
+  EXPECT_EQ(plik["bytes"], std::string(160, '0'));
+  EXPECT_EQ(plik["recognised"], true);
+  ASSERT_EQ(plik["candidates"].size(), 2u);
+  EXPECT_EQ(plik["candidates"][0],
+            nlohmann::ordered_json::parse(R"({"extension": "ERR", "type": "Log błędu programu",
+               "category": "Dokument tekstowy", "programs": ["Notatnik", "Notepad+", "Notepad2"]})"));
+  EXPECT_EQ(plik["candidates"][1]["programs"], nlohmann::json::array());
+}
+
+}  // namespace
