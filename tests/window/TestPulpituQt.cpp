@@ -1,0 +1,129 @@
+// The real desktop: the shared-mime-info type names, the message boxes and the file dialog as
+// the program builds them.
+
+#include <QLocale>
+#include <QPushButton>
+
+#include "catalogue/Cp1250.h"
+#include "tests/window/Pomocnicy.h"
+#include "window/DialogOtwarcia.h"
+#include "window/OknaKomunikatow.h"
+#include "window/PulpitQt.h"
+#include "window/Tekst.h"
+#include "window/TypSystemowy.h"
+
+class TestPulpituQt : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TestPulpituQt(TPulpitTestowy&) {}
+
+ private slots:
+  void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+  void typSystemowyWJezykuUzytkownika() {
+    const QString png = ZapiszPlik(katalog_, QStringLiteral("obraz.png"),
+                                   QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    const QString tekst = ZapiszPlik(katalog_, QStringLiteral("notatka.txt"), "Zwykły tekst.\n");
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    QCOMPARE(PobierzTypSystemowy(Bajty(png)), cp1250::ZUtf8("Obraz PNG"));
+    QCOMPARE(PobierzTypSystemowy(Bajty(tekst)), cp1250::ZUtf8("Zwykły dokument tekstowy"));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QCOMPARE(PobierzTypSystemowy(Bajty(png)), std::string("PNG image"));
+  }
+
+  // The content decides, not only the name.
+  void typSystemowyZZawartosci() {
+    const QString png = ZapiszPlik(katalog_, QStringLiteral("bez_rozszerzenia"),
+                                   QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QCOMPARE(PobierzTypSystemowy(Bajty(png)), std::string("PNG image"));
+  }
+
+  void typSystemowyPustyGdyNicNieWiadomo() {
+    QCOMPARE(PobierzTypSystemowy(Bajty(katalog_.filePath(QStringLiteral("brak.png")))),
+             std::string());
+    const QString nieznany =
+        ZapiszPlik(katalog_, QStringLiteral("dane"), QByteArray("\x01\x02\x03\xFE\x00\x9C", 6));
+    QCOMPARE(PobierzTypSystemowy(Bajty(nieznany)), std::string());
+  }
+
+  void oknoBledu() {
+    const auto okno = OknoBledu(QStringLiteral("Cannot open file \"a<b>.txt\"."));
+    QCOMPARE(okno->windowTitle(), QStringLiteral("Rozpoznik"));
+    QCOMPARE(okno->icon(), QMessageBox::Critical);
+    QCOMPARE(okno->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(okno->textFormat(), Qt::PlainText);
+    QCOMPARE(okno->text(), QStringLiteral("Cannot open file \"a<b>.txt\"."));
+  }
+
+  void oknoOkAnuluj() {
+    const auto okno = OknoOkAnuluj(TekstWierszami("jeden\rdwa"));
+    QCOMPARE(okno->windowTitle(), QStringLiteral("Confirm"));
+    QCOMPARE(okno->icon(), QMessageBox::Question);
+    QCOMPARE(okno->standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
+    QCOMPARE(okno->button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
+    QCOMPARE(okno->button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
+    QCOMPARE(okno->standardButton(okno->defaultButton()), QMessageBox::Ok);
+    QCOMPARE(okno->text(), QStringLiteral("jeden\ndwa"));
+    QCOMPARE(Odpowiedz(*okno, [&] { QTest::keyClick(okno.get(), Qt::Key_Escape); }),
+             QMessageBox::Cancel);
+    QCOMPARE(Odpowiedz(*okno, [&] { okno->close(); }), QMessageBox::Cancel);
+    QCOMPARE(Odpowiedz(*okno, [&] { QTest::keyClick(okno.get(), Qt::Key_Return); }),
+             QMessageBox::Ok);
+  }
+
+  void oknoTakNie() {
+    const auto okno = OknoTakNie(QStringLiteral("Czy chcesz?"));
+    QCOMPARE(okno->windowTitle(), QStringLiteral("Confirm"));
+    QCOMPARE(okno->icon(), QMessageBox::Question);
+    QCOMPARE(okno->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(okno->button(QMessageBox::Yes)->text(), QStringLiteral("&Yes"));
+    QCOMPARE(okno->button(QMessageBox::No)->text(), QStringLiteral("&No"));
+    QCOMPARE(Odpowiedz(*okno, [&] { QTest::keyClick(okno.get(), Qt::Key_Escape); }),
+             QMessageBox::No);
+    QCOMPARE(Odpowiedz(*okno, [&] { QTest::keyClick(okno.get(), Qt::Key_Return); }),
+             QMessageBox::Yes);
+  }
+
+  void dialogOtwarcia() {
+    const QString poprzedni = ZapiszPlik(katalog_, QStringLiteral("poprzedni.bin"), "x");
+    const auto dialog = ZbudujDialogOtwarcia(nullptr, poprzedni);
+    QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
+    QCOMPARE(dialog->fileMode(), QFileDialog::AnyFile);
+    QVERIFY(dialog->testOption(QFileDialog::DontResolveSymlinks));
+    QVERIFY(dialog->isSizeGripEnabled());
+    QCOMPARE(dialog->selectedFiles(), QStringList{poprzedni});
+    QCOMPARE(dialog->directory().absolutePath(), katalog_.path());
+    QVERIFY(dialog->nameFilters().size() <= 1);
+  }
+
+  void adresTrafiaDoPrzegladarkiBezZmian() {
+    const std::string adres =
+        "http://rozpoznik.test/?s=rozpoznik_dodaj&ext=X%26Y&bajty=01020304000000000000"
+        "&typ=Obraz%20%26%20d%9Fwi%EAk%20%231%2B50%25&rozm=4";
+    const QUrl url = AdresDlaPrzegladarki(adres);
+    QVERIFY(url.isValid());
+    QCOMPARE(url.toEncoded(), QByteArray::fromStdString(adres));
+    QCOMPARE(url.toString(QUrl::FullyEncoded), QString::fromStdString(adres));
+  }
+
+  void liniePoPowrocieKaretki() {
+    QCOMPARE(TekstWierszami("a\rb\r\nc\nd"), QStringLiteral("a\nb\nc\nd"));
+    QCOMPARE(TekstWierszami(cp1250::ZUtf8("żółw\r")), QStringLiteral("żółw\n"));
+  }
+
+ private:
+  // The button that ends the box when `Dzialanie` is done to it while it is open.
+  template <class TDzialanie>
+  static QMessageBox::StandardButton Odpowiedz(QMessageBox& Okno, TDzialanie Dzialanie) {
+    Okno.open();
+    Dzialanie();
+    return Okno.standardButton(Okno.clickedButton());
+  }
+
+  QTemporaryDir katalog_;
+};
+
+ROZPOZNIK_TEST_OKNA(TestPulpituQt)
+#include "TestPulpituQt.moc"

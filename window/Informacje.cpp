@@ -1,0 +1,58 @@
+// The About panel: the question-mark picture shows and hides InfoMemo with the About text.
+
+#include "window/Informacje.h"
+
+#include <array>
+#include <string_view>
+
+#include "catalogue/Cp1250.h"
+#include "window/Unit1.h"
+
+namespace {
+
+struct TWiersz {
+  std::size_t Wciecie;
+  std::string_view Tekst;
+};
+
+// Leading spaces are part of the lines: they lay the text out in the panel.
+constexpr std::array<TWiersz, 17> WierszeInformacji = {{
+    {0, ""},
+    {31, TytulOkna},
+    {2, "--------------------------------------------------------------------------"},
+    {2, "Autorzy programu: Zespół Rozpoznika."},
+    {28, "Prawa autorskie © Zespół Rozpoznika"},
+    {0, ""},
+    {16, "Obraz w tle: Zespół Rozpoznika (rozpoznik), "},
+    {16, "udostępniony na licencji GNU GPL 3 lub nowszej."},
+    {0, ""},
+    {16, "LICENCJA"},
+    {2, "Rozpoznik jest wolnym oprogramowaniem: wolno go"},
+    {2, "rozpowszechniać i zmieniać na warunkach Powszechnej"},
+    {2, "Licencji Publicznej GNU (GNU GPL) w wersji 3 albo,"},
+    {2, "według twojego wyboru, dowolnej późniejszej, wydanej"},
+    {2, "przez Free Software Foundation. Program jest dostarczany"},
+    {2, "BEZ JAKIEJKOLWIEK GWARANCJI. Szczegóły w pliku LICENSE."},
+    {21, "Miłego rozpoznawania plików!"},
+}};
+
+}  // namespace
+
+std::string TekstInformacji() {
+  std::string tekst;
+  for (std::size_t i = 0; i < WierszeInformacji.size(); ++i) {
+    if (i > 0) tekst += '\n';
+    tekst.append(WierszeInformacji[i].Wciecie, ' ');
+    tekst += cp1250::ZUtf8(WierszeInformacji[i].Tekst);
+  }
+  return tekst;
+}
+
+void TForm1::Image2Click() {
+  InfoMemo->move(8, 64);
+  InfoMemo->setVisible(InfoMemo->isHidden());
+}
+
+void TForm1::InfoMemoClick() {
+  InfoMemo->hide();
+}

@@ -1,0 +1,76 @@
+#include "window/ZglosNieznanyPlik.h"
+
+#include "catalogue/Cp1250.h"
+#include "window/Pulpit.h"
+
+namespace {
+
+constexpr std::size_t CyfryBajtow = 20;
+
+bool Niezastrzezony(unsigned char Znak) {
+  return (Znak >= 'A' && Znak <= 'Z') || (Znak >= 'a' && Znak <= 'z') ||
+         (Znak >= '0' && Znak <= '9') || Znak == '-' || Znak == '.' || Znak == '_' || Znak == '~';
+}
+
+}  // namespace
+
+TDaneZgloszenia DaneZgloszenia(const TOpisPliku& Klucz, std::string_view TekstSzesnastkowy,
+                               std::int64_t Rozmiar, std::string TypSystemowy) {
+  return {std::string(TekstSzesnastkowy.substr(0, CyfryBajtow)),
+          std::string(Klucz.Rozszerzenie.Tekst()), std::move(TypSystemowy),
+          std::to_string(Rozmiar)};
+}
+
+std::string KomunikatZgloszenia(const TDaneZgloszenia& Dane) {
+  const std::string wiersze[] = {
+      cp1250::ZUtf8("Nie udało się ustalić typu danego pliku."),
+      cp1250::ZUtf8("Pierwsze 10 bajtów tego pliku oraz jego rozszerzenie:"),
+      "",
+      "Bajty: " + Dane.Bajty,
+      "Rozszerzenie: " + Dane.Rozszerzenie,
+      "Typ pliku: " + Dane.Typ,
+      "Rozmiar: " + Dane.Rozmiar,
+      "",
+      cp1250::ZUtf8("Naciśnij OK, aby przesłać powyższe dane na nasz serwer,"),
+      cp1250::ZUtf8("abyśmy mogli udoskonalić nasz program, żeby rozpoznawał"),
+      cp1250::ZUtf8("ten rodzaj plików."),
+  };
+  std::string komunikat;
+  for (const std::string& wiersz : wiersze) {
+    if (&wiersz != &wiersze[0]) komunikat += '\r';
+    komunikat += wiersz;
+  }
+  return komunikat;
+}
+
+std::string KodujWartoscAdresu(std::string_view Wartosc) {
+  static constexpr char Cyfry[] = "0123456789ABCDEF";
+  std::string wynik;
+  for (const char c : Wartosc) {
+    const auto znak = static_cast<unsigned char>(c);
+    if (Niezastrzezony(znak)) {
+      wynik += c;
+    } else {
+      wynik += '%';
+      wynik += Cyfry[znak >> 4];
+      wynik += Cyfry[znak & 0x0F];
+    }
+  }
+  return wynik;
+}
+
+std::string AdresZgloszenia(std::string_view AdresBazowy, const TDaneZgloszenia& Dane) {
+  return std::string(AdresBazowy) +
+         "?s=rozpoznik_dodaj&ext=" + KodujWartoscAdresu(Dane.Rozszerzenie) +
+         "&bajty=" + KodujWartoscAdresu(Dane.Bajty) + "&typ=" + KodujWartoscAdresu(Dane.Typ) +
+         "&rozm=" + KodujWartoscAdresu(Dane.Rozmiar);
+}
+
+void ZglosNieznanyPlik(TPulpit& Pulpit, std::string_view AdresBazowy, const std::string& Sciezka,
+                       const TOpisPliku& Klucz, std::string_view TekstSzesnastkowy,
+                       std::int64_t Rozmiar) {
+  const TDaneZgloszenia dane =
+      DaneZgloszenia(Klucz, TekstSzesnastkowy, Rozmiar, Pulpit.PobierzTypSystemowy(Sciezka));
+  if (!Pulpit.PotwierdzOkAnuluj(KomunikatZgloszenia(dane))) return;
+  Pulpit.OtworzAdres(AdresZgloszenia(AdresBazowy, dane));
+}
