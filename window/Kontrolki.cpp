@@ -39,9 +39,13 @@ void TEtykieta::leaveEvent(QEvent* Zdarzenie) {
   emit Opuszczenie();
 }
 
+// The event comes from the viewport, in its coordinates.
 void TMemo::mouseReleaseEvent(QMouseEvent* Zdarzenie) {
   QPlainTextEdit::mouseReleaseEvent(Zdarzenie);
-  if (Zdarzenie->button() == Qt::LeftButton) emit Klikniecie();
+  if (Zdarzenie->button() == Qt::LeftButton &&
+      viewport()->rect().contains(Zdarzenie->position().toPoint())) {
+    emit Klikniecie();
+  }
 }
 
 TPlaskiPrzycisk::TPlaskiPrzycisk(QWidget* Rodzic) : QAbstractButton(Rodzic) {

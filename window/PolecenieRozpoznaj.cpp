@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "engine/Klucz.h"
+#include "window/Aplikacja.h"
 #include "window/Pulpit.h"
 #include "window/Tekst.h"
 #include "window/Unit1.h"
@@ -110,5 +111,9 @@ void TForm1::dropEvent(QDropEvent* Zdarzenie) {
   // has ended, so that the program the file came from is not held up by it.
   OpenDialog1->FileName = *plik;
   QMetaObject::invokeMethod(
-      this, [this, sciezka = *plik] { RozpoznajWybranyPlik(sciezka); }, Qt::QueuedConnection);
+      this,
+      [this, sciezka = *plik] {
+        ObsluzZdarzenie(pulpit_, [this, &sciezka] { RozpoznajWybranyPlik(sciezka); });
+      },
+      Qt::QueuedConnection);
 }

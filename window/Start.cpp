@@ -7,11 +7,7 @@
 
 void TForm1::FormCreate() {
   // Whatever the check does, the lists must come into being: the identify command needs them.
-  try {
-    SprawdzCzyNowaWersja();
-  } catch (...) {
-    ZglosBladAplikacji(pulpit_, std::current_exception());
-  }
+  ObsluzZdarzenie(pulpit_, [this] { SprawdzCzyNowaWersja(); });
   ListaTypow = std::make_unique<TListaTekstow>();
   ListaKategorii = std::make_unique<TListaTekstow>();
   ListaProgramow = std::make_unique<TListaTekstow>();

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QScrollBar>
 
+#include "window/Aplikacja.h"
 #include "window/Czcionki.h"
 #include "window/Informacje.h"
 #include "window/Tekst.h"
@@ -158,7 +159,7 @@ void TForm1::UtworzKontrolki() {
   InfoMemo->hide();
 }
 
-// Keyboard focus: the boxes and the scroll bar only, in the order of the design.
+// Keyboard focus passes through the boxes and the scroll bar only, hidden ones skipped.
 void TForm1::UstawKolejnosc() {
   setTabOrder(Edit1, TypEdit);
   setTabOrder(TypEdit, KategoriaEdit);
@@ -167,13 +168,20 @@ void TForm1::UstawKolejnosc() {
   setTabOrder(InfoMemo, ScrollBar1);
 }
 
+// Every handler runs inside ObsluzZdarzenie: the signals that call them are emitted from Qt's
+// widget code, through which no error may pass.
 void TForm1::PolaczZdarzenia() {
-  connect(SpeedButton1, &QAbstractButton::clicked, this, &TForm1::SpeedButton1Click);
-  connect(ScrollBar1, &QScrollBar::valueChanged, this, &TForm1::ScrollBar1Change);
-  connect(Label1, &TEtykieta::Klikniecie, this, &TForm1::Label1Click);
-  connect(Image2, &TEtykieta::Klikniecie, this, &TForm1::Image2Click);
-  connect(InfoMemo, &TMemo::Klikniecie, this, &TForm1::InfoMemoClick);
-  connect(Label6, &TEtykieta::Klikniecie, this, &TForm1::Label6Click);
-  connect(Label6, &TEtykieta::RuchMyszy, this, [this] { Label6MouseMove(Label6); });
-  connect(Label6, &TEtykieta::Opuszczenie, this, [this] { Label6MouseLeave(Label6); });
+  const auto obsluga = [this](void (TForm1::*Obsluga)()) {
+    return [this, Obsluga] { ObsluzZdarzenie(pulpit_, [this, Obsluga] { (this->*Obsluga)(); }); };
+  };
+  connect(SpeedButton1, &QAbstractButton::clicked, this, obsluga(&TForm1::SpeedButton1Click));
+  connect(ScrollBar1, &QScrollBar::valueChanged, this, obsluga(&TForm1::ScrollBar1Change));
+  connect(Label1, &TEtykieta::Klikniecie, this, obsluga(&TForm1::Label1Click));
+  connect(Image2, &TEtykieta::Klikniecie, this, obsluga(&TForm1::Image2Click));
+  connect(InfoMemo, &TMemo::Klikniecie, this, obsluga(&TForm1::InfoMemoClick));
+  connect(Label6, &TEtykieta::Klikniecie, this, obsluga(&TForm1::Label6Click));
+  connect(Label6, &TEtykieta::RuchMyszy, this,
+          [this] { ObsluzZdarzenie(pulpit_, [this] { Label6MouseMove(Label6); }); });
+  connect(Label6, &TEtykieta::Opuszczenie, this,
+          [this] { ObsluzZdarzenie(pulpit_, [this] { Label6MouseLeave(Label6); }); });
 }

@@ -37,6 +37,15 @@ class TestInformacji : public QObject {
     QCOMPARE(okno_->InfoMemo->pos(), QPoint(8, 64));
   }
 
+  // A press on the text that ends outside the panel, as when selecting, is no click.
+  void puszczenieMyszyPozaPanelemGoNieChowa() {
+    QTest::mouseClick(okno_->Image2, Qt::LeftButton);
+    QWidget* tekst = okno_->InfoMemo->viewport();
+    QTest::mousePress(tekst, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseRelease(tekst, Qt::LeftButton, {}, QPoint(100, tekst->height() + 20));
+    QVERIFY(okno_->InfoMemo->isVisible());
+  }
+
   void panelTylkoDoOdczytu() {
     QTest::mouseClick(okno_->Image2, Qt::LeftButton);
     const QString przed = okno_->InfoMemo->toPlainText();

@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 
 #include "catalogue/Cp1250.h"
 #include "tests/window/Pomocnicy.h"
@@ -82,8 +83,25 @@ class TestPulpituQt : public QObject {
     QCOMPARE(okno->button(QMessageBox::No)->text(), QStringLiteral("&No"));
     QCOMPARE(Odpowiedz(*okno, [&] { QTest::keyClick(okno.get(), Qt::Key_Escape); }),
              QMessageBox::No);
+    QCOMPARE(Odpowiedz(*okno, [&] { okno->close(); }), QMessageBox::No);
     QCOMPARE(Odpowiedz(*okno, [&] { QTest::keyClick(okno.get(), Qt::Key_Return); }),
              QMessageBox::Yes);
+  }
+
+  void oknaNaSrodkuEkranu() {
+    // A window away from the screen's centre: a box placed over it instead would show.
+    QWidget glowne;
+    glowne.setGeometry(20, 30, 415, 393);
+    glowne.show();
+    for (const auto& okno : {OknoBledu(QStringLiteral("a")), OknoOkAnuluj(QStringLiteral("b")),
+                             OknoTakNie(QStringLiteral("c"))}) {
+      okno->open();
+      QVERIFY(QTest::qWaitForWindowExposed(okno.get()));
+      const QPoint odSrodka =
+          okno->frameGeometry().center() - okno->screen()->availableGeometry().center();
+      QVERIFY2(odSrodka.manhattanLength() <= 2, qPrintable(okno->windowTitle()));
+      okno->done(0);
+    }
   }
 
   void dialogOtwarcia() {
@@ -95,7 +113,11 @@ class TestPulpituQt : public QObject {
     QVERIFY(dialog->isSizeGripEnabled());
     QCOMPARE(dialog->selectedFiles(), QStringList{poprzedni});
     QCOMPARE(dialog->directory().absolutePath(), katalog_.path());
-    QVERIFY(dialog->nameFilters().size() <= 1);
+    // No filter and no title of its own: what an untouched dialog has.
+    const QFileDialog zwykly;
+    QCOMPARE(dialog->nameFilters(), zwykly.nameFilters());
+    QCOMPARE(dialog->filter(), zwykly.filter());
+    QCOMPARE(dialog->windowTitle(), zwykly.windowTitle());
   }
 
   void adresTrafiaDoPrzegladarkiBezZmian() {

@@ -117,6 +117,7 @@ class TestUkladu : public QObject {
     }
     QVERIFY(okno_->ProgramyMemo->toPlainText().isEmpty());
     QVERIFY(okno_->ProgramyMemo->isReadOnly());
+    QCOMPARE(okno_->ProgramyMemo->font().pixelSize(), 13);
     QCOMPARE(okno_->ProgramyMemo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     QCOMPARE(okno_->ProgramyMemo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QCOMPARE(okno_->ProgramyMemo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -133,6 +134,7 @@ class TestUkladu : public QObject {
     QCOMPARE(okno_->ScrollBar1->pageStep(), 1);
 
     QVERIFY(okno_->InfoLabel->isHidden());
+    QVERIFY(okno_->InfoLabel->text().isEmpty());
     QCOMPARE(okno_->InfoLabel->y(), 101);
     QCOMPARE(okno_->InfoLabel->height(), 18);
     QCOMPARE(okno_->InfoLabel->font().pixelSize(), 15);
@@ -152,17 +154,17 @@ class TestUkladu : public QObject {
     QCOMPARE(QFontInfo(okno_->Edit1->font()).family(), QStringLiteral("Tahoma"));
   }
 
-  // The boxes and the scroll bar lie above the labels and lines, InfoMemo above everything.
+  // Pictures, labels and lines in their drawing order, the boxes and the scroll bar above
+  // them, InfoMemo above everything.
   void kolejnoscOdTyluDoPrzodu() {
-    QList<QWidget*> kolejnosc;
+    QStringList kolejnosc;
     for (QObject* dziecko : okno_->children()) {
-      if (auto* kontrolka = qobject_cast<QWidget*>(dziecko)) kolejnosc.append(kontrolka);
+      if (dziecko->isWidgetType()) kolejnosc.append(dziecko->objectName());
     }
-    QCOMPARE(kolejnosc.front(), okno_->Image1);
-    QCOMPARE(kolejnosc.back(), okno_->InfoMemo);
-    QVERIFY(kolejnosc.indexOf(okno_->Pasek) < kolejnosc.indexOf(okno_->Edit1));
-    QVERIFY(kolejnosc.indexOf(okno_->Label5) < kolejnosc.indexOf(okno_->ProgramyMemo));
-    QVERIFY(kolejnosc.indexOf(okno_->Bevel2) < kolejnosc.indexOf(okno_->Label6));
+    QCOMPARE(kolejnosc, QStringList({"Image1", "Bevel1", "SpeedButton1", "Image2", "Label1",
+                                     "Label2", "Label3", "Label4", "Label5", "Bevel2", "Label6",
+                                     "InfoLabel", "Pasek", "Edit1", "TypEdit", "KategoriaEdit",
+                                     "ProgramyMemo", "ScrollBar1", "InfoMemo"}));
   }
 
   void fokusTylkoDlaPolIPaska() {
