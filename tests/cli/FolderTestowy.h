@@ -20,6 +20,7 @@ class TFolderTestowy {
                 std::to_string(std::random_device()()));
     std::filesystem::remove_all(sciezka_);
     std::filesystem::create_directories(sciezka_);
+    std::filesystem::permissions(sciezka_, OtwartyDlaWszystkich);
   }
   ~TFolderTestowy() {
     std::error_code bezZnaczenia;
@@ -32,12 +33,24 @@ class TFolderTestowy {
 
   // Writes the file (creating the folders on the way) and returns its full path.
   std::string Zapisz(std::string_view nazwa, std::string_view tresc) const {
+    std::filesystem::path folder = sciezka_;
+    for (const std::filesystem::path& czesc : std::filesystem::path(nazwa).parent_path()) {
+      folder /= czesc;
+      if (std::filesystem::create_directory(folder)) {
+        std::filesystem::permissions(folder, OtwartyDlaWszystkich);
+      }
+    }
     const std::filesystem::path plik = sciezka_ / nazwa;
-    std::filesystem::create_directories(plik.parent_path());
     std::ofstream(plik, std::ios::binary).write(tresc.data(), std::ssize(tresc));
     return plik.string();
   }
 
  private:
+  // Whatever the umask, a test run as the user "nobody" must reach every folder made here.
+  static constexpr std::filesystem::perms OtwartyDlaWszystkich =
+      std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+      std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+      std::filesystem::perms::others_exec;
+
   std::filesystem::path sciezka_;
 };

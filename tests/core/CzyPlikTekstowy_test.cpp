@@ -10,6 +10,7 @@
 
 #include "catalogue/Cp1250.h"
 #include "engine/ObslugaBaz.h"
+#include "tests/ProcesPotomny.h"
 #include "tests/core/Kandydaci.h"
 #include "tests/core/PlikiTestowe.h"
 

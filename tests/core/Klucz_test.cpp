@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+#include "tests/ProcesPotomny.h"
 #include "tests/core/Kandydaci.h"
 #include "tests/core/PlikiTestowe.h"
 
