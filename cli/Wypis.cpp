@@ -4,6 +4,7 @@
 #include <string>
 
 #include "catalogue/Cp1250.h"
+#include "engine/Szesnastkowo.h"
 
 namespace {
 
@@ -49,15 +50,13 @@ void DopiszKandydata(std::string& Wyjscie, std::size_t numer, const TRozpoznanie
 }  // namespace
 
 std::string DoWyswietlenia(std::string_view Sciezka) {
-  static constexpr char Cyfry[] = "0123456789ABCDEF";
   std::string wynik;
   wynik.reserve(Sciezka.size());
   for (const char c : Sciezka) {
     const auto b = static_cast<unsigned char>(c);
     if (b < 0x20 || b == 0x7F) {
       wynik += "\\x";
-      wynik += Cyfry[b >> 4];
-      wynik += Cyfry[b & 0x0F];
+      DopiszSzesnastkowo(wynik, b);
     } else {
       wynik += c;
     }

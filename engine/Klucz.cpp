@@ -4,6 +4,7 @@
 
 #include "catalogue/Cp1250.h"
 #include "engine/PlikDoOdczytu.h"
+#include "engine/Szesnastkowo.h"
 
 namespace {
 
@@ -17,20 +18,16 @@ TPoczatekPliku CzytajPoczatek(const std::string& Sciezka) {
   TPoczatekPliku poczatek;
   TPlikDoOdczytu plik(Sciezka);
   if (!plik.Otwarty()) return poczatek;
-  // One read, like the original: a short file leaves zeros behind its end.
+  // One read request: a short file leaves zeros behind its end.
   if (plik.Czytaj(poczatek.Bajty.data(), poczatek.Bajty.size()) < 0) return poczatek;
   poczatek.Rozmiar = plik.Rozmiar();
   return poczatek;
 }
 
 std::string TekstSzesnastkowy(const std::array<unsigned char, DlugoscPoczatku>& bajty) {
-  static constexpr char Cyfry[] = "0123456789ABCDEF";
   std::string tekst;
   tekst.reserve(2 * bajty.size());
-  for (const unsigned char b : bajty) {
-    tekst.push_back(Cyfry[b >> 4]);
-    tekst.push_back(Cyfry[b & 0x0F]);
-  }
+  for (const unsigned char b : bajty) DopiszSzesnastkowo(tekst, b);
   return tekst;
 }
 

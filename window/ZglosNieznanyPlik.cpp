@@ -1,6 +1,7 @@
 #include "window/ZglosNieznanyPlik.h"
 
 #include "catalogue/Cp1250.h"
+#include "engine/Szesnastkowo.h"
 #include "window/Pulpit.h"
 
 namespace {
@@ -44,7 +45,6 @@ std::string KomunikatZgloszenia(const TDaneZgloszenia& Dane) {
 }
 
 std::string KodujWartoscAdresu(std::string_view Wartosc) {
-  static constexpr char Cyfry[] = "0123456789ABCDEF";
   std::string wynik;
   for (const char c : Wartosc) {
     const auto znak = static_cast<unsigned char>(c);
@@ -52,8 +52,7 @@ std::string KodujWartoscAdresu(std::string_view Wartosc) {
       wynik += c;
     } else {
       wynik += '%';
-      wynik += Cyfry[znak >> 4];
-      wynik += Cyfry[znak & 0x0F];
+      DopiszSzesnastkowo(wynik, znak);
     }
   }
   return wynik;
