@@ -1,6 +1,6 @@
 #include "cli/Rozpoznanie.h"
 
-#include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -18,21 +18,20 @@ void Nieczytelny(TRozpoznanie& Wynik, std::string opis) {
 
 void Rozpoznaj(const std::string& Sciezka, TRozpoznanie& Wynik) {
   Wynik.OpisBledu.clear();
-  std::int64_t rozmiarPrzedKluczem = 0;
   {
-    const TPlikDoOdczytu plik(Sciezka);
+    // The key is read from this one opening, so that what the window's key would silently turn
+    // into zeros (no such file, no permission, not a regular file, a read error) is reported.
+    TPlikDoOdczytu plik(Sciezka);
     if (!plik.Otwarty()) {
       Nieczytelny(Wynik, cp1250::NaUtf8(plik.OpisBledu()));
       return;
     }
-    rozmiarPrzedKluczem = plik.Rozmiar();
-  }
-  Wynik.Klucz = ZbudujKlucz(Sciezka);
-  // The key reports size 0 for a file it could not open or read: a file that had content a
-  // moment ago and now gives zeros vanished or failed to read, and its key says nothing.
-  if (Wynik.Klucz.Rozmiar == 0 && rozmiarPrzedKluczem > 0) {
-    Nieczytelny(Wynik, "The file vanished or could not be read");
-    return;
+    std::optional<TKlucz> klucz = ZbudujKlucz(plik, Sciezka);
+    if (!klucz) {
+      Nieczytelny(Wynik, "The file could not be read");
+      return;
+    }
+    Wynik.Klucz = *std::move(klucz);
   }
   try {
     const bool rozpoznany =

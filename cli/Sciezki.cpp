@@ -9,35 +9,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Opening a device can have effects of its own (a watchdog arms, a tape rewinds), so anything
-// that is neither a file nor a directory is refused before it is opened.
-constexpr const char* NieJestPlikiem = "Not a regular file";
-
-enum class TRodzaj { Plik, Katalog, DowiazanieDoKatalogu, Inny };
-
-// What can't be told (a dangling link, say) counts as a file: opening it gives the reason.
-TRodzaj Rodzaj(fs::file_status stan) {
-  switch (stan.type()) {
-    case fs::file_type::directory:
-      return TRodzaj::Katalog;
-    case fs::file_type::regular:
-    case fs::file_type::none:
-    case fs::file_type::not_found:
-    case fs::file_type::unknown:
-      return TRodzaj::Plik;
-    default:
-      return TRodzaj::Inny;
-  }
-}
+// Everything that is not a directory goes to the identification, whose opening of the file
+// gives the reason why it can't be read: no such file, not a regular file, and so on.
+enum class TRodzaj { Plik, Katalog, DowiazanieDoKatalogu };
 
 // An entry knows its type from the directory listing; only a link costs a look at its target.
 TRodzaj RodzajWpisu(const fs::directory_entry& wpis) {
   std::error_code bezZnaczenia;
-  if (wpis.is_directory(bezZnaczenia)) {
-    return wpis.is_symlink(bezZnaczenia) ? TRodzaj::DowiazanieDoKatalogu : TRodzaj::Katalog;
-  }
-  if (wpis.is_regular_file(bezZnaczenia) || !wpis.exists(bezZnaczenia)) return TRodzaj::Plik;
-  return TRodzaj::Inny;
+  if (!wpis.is_directory(bezZnaczenia)) return TRodzaj::Plik;
+  return wpis.is_symlink(bezZnaczenia) ? TRodzaj::DowiazanieDoKatalogu : TRodzaj::Katalog;
 }
 
 struct TWpis {
@@ -76,9 +56,6 @@ void PrzejdzKatalog(const fs::path& katalog, const TPlikDoRozpoznania& Plik,
         break;
       case TRodzaj::DowiazanieDoKatalogu:
         break;
-      case TRodzaj::Inny:
-        Blad(wpis.Sciezka.native(), NieJestPlikiem);
-        break;
     }
   }
 }
@@ -88,20 +65,11 @@ void PrzejdzKatalog(const fs::path& katalog, const TPlikDoRozpoznania& Plik,
 void PrzejdzSciezke(const std::string& Sciezka, bool Rekurencyjnie, const TPlikDoRozpoznania& Plik,
                     const TBladSciezki& Blad) {
   std::error_code bezZnaczenia;
-  switch (Rodzaj(fs::status(Sciezka, bezZnaczenia))) {
-    case TRodzaj::Plik:
-      Plik(Sciezka);
-      break;
-    case TRodzaj::Katalog:
-    case TRodzaj::DowiazanieDoKatalogu:
-      if (Rekurencyjnie) {
-        PrzejdzKatalog(Sciezka, Plik, Blad);
-      } else {
-        Blad(Sciezka, "Is a directory (-r identifies the files in it)");
-      }
-      break;
-    case TRodzaj::Inny:
-      Blad(Sciezka, NieJestPlikiem);
-      break;
+  if (!fs::is_directory(Sciezka, bezZnaczenia)) {
+    Plik(Sciezka);
+  } else if (Rekurencyjnie) {
+    PrzejdzKatalog(Sciezka, Plik, Blad);
+  } else {
+    Blad(Sciezka, "Is a directory (-r identifies the files in it)");
   }
 }

@@ -1,6 +1,8 @@
 #include "engine/Klucz.h"
 
 #include <array>
+#include <optional>
+#include <utility>
 
 #include "catalogue/Cp1250.h"
 #include "engine/PlikDoOdczytu.h"
@@ -13,14 +15,12 @@ struct TPoczatekPliku {
   std::int64_t Rozmiar = 0;
 };
 
-// Trouble with the file is silent: what could not be read stays zero.
-TPoczatekPliku CzytajPoczatek(const std::string& Sciezka) {
+// Nothing when the read fails.
+std::optional<TPoczatekPliku> CzytajPoczatek(TPlikDoOdczytu& Plik) {
   TPoczatekPliku poczatek;
-  TPlikDoOdczytu plik(Sciezka);
-  if (!plik.Otwarty()) return poczatek;
   // One read request: a short file leaves zeros behind its end.
-  if (plik.Czytaj(poczatek.Bajty.data(), poczatek.Bajty.size()) < 0) return poczatek;
-  poczatek.Rozmiar = plik.Rozmiar();
+  if (Plik.Czytaj(poczatek.Bajty.data(), poczatek.Bajty.size()) < 0) return std::nullopt;
+  poczatek.Rozmiar = Plik.Rozmiar();
   return poczatek;
 }
 
@@ -43,12 +43,30 @@ std::string PobierzRozszerzenie(std::string_view Sciezka) {
   return rozszerzenie;
 }
 
-TKlucz ZbudujKlucz(const std::string& Sciezka) {
-  const TPoczatekPliku poczatek = CzytajPoczatek(Sciezka);
+namespace {
+
+TKlucz KluczZPoczatku(const TPoczatekPliku& poczatek, std::string_view Sciezka) {
   TKlucz wynik;
   wynik.TekstSzesnastkowy = TekstSzesnastkowy(poczatek.Bajty);
   wynik.Rozmiar = poczatek.Rozmiar;
   wynik.Klucz.Sygnatura.Ustaw(wynik.TekstSzesnastkowy);
   wynik.Klucz.Rozszerzenie.Ustaw(PobierzRozszerzenie(cp1250::ZUtf8(Sciezka)));
   return wynik;
+}
+
+}  // namespace
+
+std::optional<TKlucz> ZbudujKlucz(TPlikDoOdczytu& Plik, std::string_view Sciezka) {
+  const std::optional<TPoczatekPliku> poczatek = CzytajPoczatek(Plik);
+  if (!poczatek) return std::nullopt;
+  return KluczZPoczatku(*poczatek, Sciezka);
+}
+
+// Trouble with the file is silent: what could not be read stays zero, and the size 0.
+TKlucz ZbudujKlucz(const std::string& Sciezka) {
+  TPlikDoOdczytu plik(Sciezka);
+  if (plik.Otwarty()) {
+    if (std::optional<TKlucz> klucz = ZbudujKlucz(plik, Sciezka)) return *std::move(klucz);
+  }
+  return KluczZPoczatku({}, Sciezka);
 }

@@ -154,6 +154,11 @@ TEST_F(RozpoznikCli, UnreadablePathsAreReportedAndTheRunGoesOn) {
             "rozpoznik-cli: brak.zip: No such file or directory\n"
             "rozpoznik-cli: katalog: Is a directory (-r identifies the files in it)\n"
             "rozpoznik-cli: kolejka: Not a regular file\n");
+
+  const TPrzebieg r = Uruchom({"-r", "katalog", "."});
+  EXPECT_EQ(r.KodWyjscia, 2);
+  EXPECT_NE(r.Bledy.find("rozpoznik-cli: ./kolejka: Not a regular file\n"), std::string::npos)
+      << r.Bledy;
 }
 
 TEST_F(RozpoznikCli, FileWithoutReadPermissionIsReportedNotIdentifiedAsZeros) {
