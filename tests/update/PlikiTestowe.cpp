@@ -11,6 +11,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "update/posix/StrukturaTm.h"
+
 namespace {
 
 struct stat Stan(const std::string& Sciezka) {
@@ -57,14 +59,7 @@ std::string CzytajPlik(const std::string& Sciezka) {
 }
 
 std::time_t SekundyLokalne(const TCzasLokalny& Czas) {
-  std::tm czas{};
-  czas.tm_year = Czas.Rok - 1900;
-  czas.tm_mon = Czas.Miesiac - 1;
-  czas.tm_mday = Czas.Dzien;
-  czas.tm_hour = Czas.Godzina;
-  czas.tm_min = Czas.Minuta;
-  czas.tm_sec = Czas.Sekunda;
-  czas.tm_isdst = -1;
+  std::tm czas = NaStruktureTm(Czas);
   return std::mktime(&czas);
 }
 

@@ -1,6 +1,10 @@
 #include "tests/window/Pomocnicy.h"
 
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 
 TSrodowiskoAktualizacji SrodowiskoBezZnacznika(const QTemporaryDir& Katalog) {
   return {.SciezkaZnacznika = Bajty(Katalog.filePath(QStringLiteral("brak/readme.txt"))),
@@ -26,4 +30,13 @@ QString ZapiszPlik(const QTemporaryDir& Katalog, const QString& Nazwa, const QBy
 
 std::string Bajty(const QString& Sciezka) {
   return QFile::encodeName(Sciezka).toStdString();
+}
+
+void SprawdzBezWyniku(const TForm1& Okno) {
+  QVERIFY(Okno.TypEdit->text().isEmpty());
+  QVERIFY(Okno.KategoriaEdit->text().isEmpty());
+  QVERIFY(Okno.ProgramyMemo->toPlainText().isEmpty());
+  QVERIFY(Okno.ScrollBar1->isHidden());
+  QVERIFY(Okno.InfoLabel->isHidden());
+  QVERIFY(Okno.Pasek->isVisible());
 }

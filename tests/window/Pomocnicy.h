@@ -26,6 +26,10 @@ std::unique_ptr<TForm1> PokazaneOkno(TPulpitTestowy& Pulpit, const QTemporaryDir
 // Writes `Tresc` to a new file in `Katalog` and returns its path.
 QString ZapiszPlik(const QTemporaryDir& Katalog, const QString& Nazwa, const QByteArray& Tresc);
 
+// The window as a lookup without candidates leaves it: the three result boxes empty, the scroll
+// bar and the notice hidden, Pasek shown. Failures are recorded in the running test.
+void SprawdzBezWyniku(const TForm1& Okno);
+
 // The path as the engine takes it.
 std::string Bajty(const QString& Sciezka);
 

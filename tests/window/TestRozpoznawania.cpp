@@ -178,7 +178,7 @@ class TestRozpoznawania : public QObject {
     Wybierz(trzy_);
     Wybierz(nieznany_);
     QCOMPARE(okno_->Edit1->text(), nieznany_);
-    Puste();
+    SprawdzBezWyniku(*okno_);
     QCOMPARE(pulpit_.Potwierdzenia.size(), 1u);
     QCOMPARE(pulpit_.SciezkiTypow, std::vector<std::string>{Bajty(nieznany_)});
   }
@@ -199,7 +199,7 @@ class TestRozpoznawania : public QObject {
         "Cannot open file \"" + ZQString(znikajacy) + "\". " + std::strerror(ENOENT);
     QCOMPARE(pulpit_.Bledy, std::vector<std::string>{oczekiwany});
     QCOMPARE(okno_->Edit1->text(), znikajacy);
-    Puste();
+    SprawdzBezWyniku(*okno_);
     QVERIFY(pulpit_.Potwierdzenia.empty());
     QCOMPARE(pulpit_.TrwajacePrace, 0);
 
@@ -231,7 +231,7 @@ class TestRozpoznawania : public QObject {
     QVERIFY(Upusc(dane));
     QTRY_COMPARE(pulpit_.Bledy.size(), 1u);
     QCOMPARE(okno_->Edit1->text(), znikajacy);
-    Puste();
+    SprawdzBezWyniku(*okno_);
     QVERIFY(pulpit_.Potwierdzenia.empty());
   }
 
@@ -275,15 +275,6 @@ class TestRozpoznawania : public QObject {
     QCOMPARE(okno_->ProgramyMemo->toPlainText(), TekstWierszami(k.Programy[Numer]));
     QCOMPARE(*okno_->ListaTypow, k.Typy);
     QCOMPARE(*okno_->ListaRozszerzen, k.Rozszerzenia);
-  }
-
-  void Puste() {
-    QVERIFY(okno_->TypEdit->text().isEmpty());
-    QVERIFY(okno_->KategoriaEdit->text().isEmpty());
-    QVERIFY(okno_->ProgramyMemo->toPlainText().isEmpty());
-    QVERIFY(okno_->ScrollBar1->isHidden());
-    QVERIFY(okno_->InfoLabel->isHidden());
-    QVERIFY(okno_->Pasek->isVisible());
   }
 
   TPulpitTestowy& pulpit_;

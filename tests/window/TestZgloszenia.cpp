@@ -158,12 +158,7 @@ class TestZgloszenia : public QObject {
     pulpit_.OdpowiedzOkAnuluj = true;
     Wybierz(plik);
     QCOMPARE(okno_->Edit1->text(), plik);
-    QVERIFY(okno_->TypEdit->text().isEmpty());
-    QVERIFY(okno_->KategoriaEdit->text().isEmpty());
-    QVERIFY(okno_->ProgramyMemo->toPlainText().isEmpty());
-    QVERIFY(okno_->ScrollBar1->isHidden());
-    QVERIFY(okno_->InfoLabel->isHidden());
-    QVERIFY(okno_->Pasek->isVisible());
+    SprawdzBezWyniku(*okno_);
     QVERIFY(okno_->ListaTypow->empty());
   }
 
