@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/ListaTypow.h"
 #include "cli/Rozpoznanie.h"
 #include "cli/Sciezki.h"
 #include "cli/Wypis.h"
@@ -28,6 +29,11 @@ constexpr const char* Stopka = R"(Output (UTF-8):
     {"path", "size", "extension", "bytes" (the first 80 bytes as 160 hex digits),
      "recognised", "candidates": [{"extension", "type", "category", "programs": [...]}]}
   Bytes of a path that are not UTF-8 appear as U+FFFD there.
+
+  --list-types prints the whole catalogue instead, one entry per row: its table and row,
+  extension, signature, type, category and programs; as JSON lines with --json
+  {"table", "row", "extension", "signature", "type", "category", "programs": [...]}, or as
+  CSV with a header line with --csv (programs joined by "; ").
 
   A path that can't be read (missing, no permission, a directory without -r, a pipe or
   device) is reported on standard error with the reason, and the run goes on.
@@ -111,16 +117,32 @@ int main(int argc, char** argv) {
   app.footer(Stopka);
   bool json = false;
   bool rekurencyjnie = false;
+  bool listaTypow = false;
+  bool csv = false;
   std::vector<std::string> sciezki;
   app.add_flag("--json", json, "Print one JSON object per file per line");
   app.add_flag("-r,--recursive", rekurencyjnie,
                "Identify every file below the named directories, in sorted order; symbolic links "
                "to directories inside them are not followed");
-  app.add_option("PATH", sciezki, "Files (or, with -r, directories) to identify")->required();
+  auto* listaOpcja =
+      app.add_flag("--list-types", listaTypow,
+                   "Print every description of the catalogue instead of identifying");
+  app.add_flag("--csv", csv, "With --list-types, print CSV")->needs(listaOpcja)->excludes("--json");
+  app.add_option("PATH", sciezki, "Files (or, with -r, directories) to identify")
+      ->excludes(listaOpcja);
   try {
     app.parse(argc, argv);
+    if (!listaTypow && sciezki.empty()) throw CLI::RequiredError("PATH");
   } catch (const CLI::ParseError& e) {
     return app.exit(e) == 0 ? WszystkoRozpoznane : CosNieczytelne;
+  }
+  if (listaTypow) {
+    const std::string lista = ListaTypow(csv    ? TFormatListy::Csv
+                                         : json ? TFormatListy::Json
+                                                : TFormatListy::Tekst);
+    std::fwrite(lista.data(), 1, lista.size(), stdout);
+    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? WszystkoRozpoznane
+                                                                : CosNieczytelne;
   }
   try {
     return Uruchom(sciezki, json, rekurencyjnie);
