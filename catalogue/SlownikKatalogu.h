@@ -60,7 +60,7 @@ constexpr std::size_t PierwszaZlaPozycja(const std::array<std::string_view, N>& 
 }
 
 // clang-format off
-inline constexpr std::array<std::string_view, 59> Kategorie = {
+inline constexpr std::array<std::string_view, 60> Kategorie = {
     "Animacja",
     "Aplikacja",
     "Archiwum",
@@ -119,6 +119,7 @@ inline constexpr std::array<std::string_view, 59> Kategorie = {
     "Wykres",
     "Wzór matematyczny",
     "Zakładki przeglądarki",
+    "Zapis nutowy",
     "Zapis stanu gry",
 };
 
@@ -141,7 +142,7 @@ inline constexpr std::array<std::string_view, 15> KategorieStarsze = {
     "Ustawienia programu",
 };
 
-inline constexpr std::array<std::string_view, 543> Programy = {
+inline constexpr std::array<std::string_view, 539> Programy = {
     "7zip",
     "AbiWord",
     "Abuse",
@@ -203,13 +204,13 @@ inline constexpr std::array<std::string_view, 543> Programy = {
     "Borland TLINK",
     "BrainWave Generator",
     "BricsCAD",
+    "Bruker ESPRIT",
     "BSPSource",
     "bzip2",
     "C64S",
     "cabextract",
     "CAD Exchanger",
     "Cakewalk by BandLab",
-    "Cakewalk SONAR",
     "Canon ZoomBrowser EX",
     "Carrara",
     "CCS64",
@@ -285,7 +286,6 @@ inline constexpr std::array<std::string_view, 543> Programy = {
     "Final Cut Pro",
     "Finale",
     "Finale NotePad",
-    "Finale PrintMusic",
     "Finder (macOS)",
     "FinePrint",
     "Firebird",
@@ -294,7 +294,6 @@ inline constexpr std::array<std::string_view, 543> Programy = {
     "FontCreator",
     "FontForge",
     "foobar2000",
-    "foobar2000 (foo_midi)",
     "Foxit PDF Reader",
     "FoxPro",
     "FreeCAD",
@@ -334,6 +333,7 @@ inline constexpr std::array<std::string_view, 543> Programy = {
     "HFSExplorer",
     "HLTV",
     "HTML TADS",
+    "HyperSpy",
     "Hyper-V",
     "i3comp",
     "i6comp",
@@ -436,7 +436,6 @@ inline constexpr std::array<std::string_view, 543> Programy = {
     "Microsoft Paint",
     "Microsoft PowerPoint",
     "Microsoft QuickBASIC",
-    "Microsoft Remote Desktop",
     "Microsoft Remote Desktop Connection",
     "Microsoft Virtual PC",
     "Microsoft Visual Studio",
@@ -465,7 +464,6 @@ inline constexpr std::array<std::string_view, 543> Programy = {
     "Nero Burning ROM",
     "Nero CoverDesigner",
     "Nero Vision",
-    "Nero Vision Express",
     "Nero Wave Editor",
     "Nestopia",
     "NetBeans",
@@ -572,7 +570,6 @@ inline constexpr std::array<std::string_view, 543> Programy = {
     "SLADE",
     "Sony Ericsson Themes Creator",
     "Sony MP3 File Manager",
-    "Sony Vegas",
     "SpeedTouch Upgrade Wizard",
     "sqlite3",
     "SQLiteStudio",
