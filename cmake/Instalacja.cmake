@@ -18,9 +18,6 @@ if(ROZPOZNIK_WINDOW)
   install(FILES ${rozpoznik_lacze} DESTINATION bin)
 
   install(FILES ${rozpoznik_zrodla_instalacji}/rozpoznik.desktop DESTINATION share/applications)
-  set(rozpoznik_ikona ${CMAKE_CURRENT_LIST_DIR}/../window/zasoby/ikona.png)
-  if(EXISTS ${rozpoznik_ikona})
-    install(FILES ${rozpoznik_ikona} DESTINATION share/icons/hicolor/64x64/apps
-            RENAME rozpoznik.png)
-  endif()
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/../window/zasoby/ikona.png
+          DESTINATION share/icons/hicolor/64x64/apps RENAME rozpoznik.png)
 endif()

@@ -1,5 +1,5 @@
 # Installs the build into a scratch prefix and checks the layout a desktop expects.
-# Arguments: -DBUDOWA=<build folder> -DPREFIKS=<scratch prefix> -DIKONA=<ON if an icon exists>
+# Arguments: -DBUDOWA=<build folder> -DPREFIKS=<scratch prefix>
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE ${PREFIKS})
@@ -18,9 +18,7 @@ endfunction()
 wymagaj(lib/rozpoznik/rozpoznik)
 wymagaj(lib/rozpoznik/readme.txt)
 wymagaj(share/applications/rozpoznik.desktop)
-if(IKONA)
-  wymagaj(share/icons/hicolor/64x64/apps/rozpoznik.png)
-endif()
+wymagaj(share/icons/hicolor/64x64/apps/rozpoznik.png)
 
 if(NOT IS_SYMLINK ${PREFIKS}/bin/rozpoznik)
   message(FATAL_ERROR "bin/rozpoznik is not a link")
