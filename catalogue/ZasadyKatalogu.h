@@ -10,9 +10,9 @@
 #include <span>
 #include <string_view>
 
-#include "catalogue/Cp1250.h"
 #include "catalogue/SlownikKatalogu.h"
 #include "catalogue/TOpisPliku.h"
+#include "text/Cp1250.h"
 
 // One row as written in the source, in UTF-8; program names are separated by "\r".
 struct TWierszZrodlowy {

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/Cp1250.h"
 #include "catalogue/Katalog.h"
+#include "text/Cp1250.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "FolderTestowy.h"
 #include "UruchomProgram.h"
 #include "cli/ListaTypow.h"
+#include "tests/FolderTestowy.h"
 
 namespace {
 
