@@ -4,9 +4,10 @@
 // are written. One thing has one word: a row that names a category or a program that is not
 // here fails the build, so that a second spelling can't creep in unnoticed.
 //
-// Each list stands in the order of `PorownajPisownie`, with no two entries equal under it; so two
-// spellings of one name that differ only in letter case, spaces or punctuation ("Irfan View" and
-// "IrfanView", "7-Zip" and "7zip") can't both be listed.
+// `Kategorie` and `Programy` stand in the order of `PorownajPisownie`, with no two entries equal
+// under it; so two spellings of one name that differ only in letter case, spaces or punctuation
+// ("Irfan View" and "IrfanView", "7-Zip" and "7zip") can't both be listed. Where the given rows
+// spell a program one way, that spelling is the list's, so that the catalogue shows it one way.
 
 #include <array>
 #include <cstddef>
