@@ -18,6 +18,6 @@ if(ROZPOZNIK_WINDOW)
   install(FILES ${rozpoznik_lacze} DESTINATION bin)
 
   install(FILES ${rozpoznik_zrodla_instalacji}/rozpoznik.desktop DESTINATION share/applications)
-  install(FILES ${CMAKE_CURRENT_LIST_DIR}/../window/zasoby/ikona.png
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/../window/qt/zasoby/ikona.png
           DESTINATION share/icons/hicolor/64x64/apps RENAME rozpoznik.png)
 endif()
