@@ -1,0 +1,51 @@
+#include "tests/site/SerwerWitryny.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+TSerwerWitryny::TSerwerWitryny(TUstawienia Ustawienia) {
+  std::random_device los;
+  katalog_ = (std::filesystem::temp_directory_path() /
+              ("rozpoznik-site-test-" + std::to_string(los()) + std::to_string(los())))
+                 .string();
+  std::filesystem::create_directory(katalog_);
+  Ustawienia.Host = "127.0.0.1";
+  Ustawienia.Port = 0;
+  Ustawienia.Baza = katalog_ + "/zgloszenia.db";
+  witryna_ = std::make_unique<TWitryna>(std::move(Ustawienia), [this](const std::string& Wiersz) {
+    const std::lock_guard blokada(straz_);
+    dziennik_.push_back(Wiersz);
+  });
+  port_ = witryna_->Zwiaz();
+  EXPECT_GT(port_, 0);
+  watek_ = std::thread([this] { witryna_->Obsluguj(); });
+}
+
+TSerwerWitryny::~TSerwerWitryny() {
+  witryna_->Zatrzymaj();
+  watek_.join();
+  witryna_.reset();
+  std::filesystem::remove_all(katalog_);
+}
+
+std::string TSerwerWitryny::Adres() const {
+  return "http://127.0.0.1:" + std::to_string(port_) + "/";
+}
+
+httplib::Client TSerwerWitryny::Klient() const {
+  httplib::Client klient("127.0.0.1", port_);
+  klient.set_read_timeout(10);
+  return klient;
+}
+
+std::vector<std::string> TSerwerWitryny::Dziennik() const {
+  const std::lock_guard blokada(straz_);
+  return dziennik_;
+}
+
+void PrintTo(const TZgloszenie& Zgloszenie, std::ostream* Strumien) {
+  *Strumien << "{" << Zgloszenie.Bajty << ", \"" << Zgloszenie.Rozszerzenie << "\", \""
+            << Zgloszenie.Typ << "\", " << Zgloszenie.Rozmiar << "}";
+}
