@@ -17,6 +17,7 @@ TSerwerWitryny::TSerwerWitryny(TUstawienia Ustawienia) {
   witryna_ = std::make_unique<TWitryna>(std::move(Ustawienia), [this](const std::string& Wiersz) {
     const std::lock_guard blokada(straz_);
     dziennik_.push_back(Wiersz);
+    nowyWiersz_.notify_all();
   });
   port_ = witryna_->Zwiaz();
   EXPECT_GT(port_, 0);
@@ -40,8 +41,10 @@ httplib::Client TSerwerWitryny::Klient() const {
   return klient;
 }
 
-std::vector<std::string> TSerwerWitryny::Dziennik() const {
-  const std::lock_guard blokada(straz_);
+std::vector<std::string> TSerwerWitryny::Dziennik(std::size_t Wierszy) const {
+  std::unique_lock blokada(straz_);
+  nowyWiersz_.wait_for(blokada, std::chrono::seconds(5),
+                       [&] { return dziennik_.size() >= Wierszy; });
   return dziennik_;
 }
 

@@ -5,6 +5,7 @@
 
 #include <httplib.h>
 
+#include <condition_variable>
 #include <mutex>
 #include <ostream>
 #include <string>
@@ -25,12 +26,15 @@ class TSerwerWitryny {
   std::string Adres() const;
   int Port() const { return port_; }
   httplib::Client Klient() const;
-  std::vector<std::string> Dziennik() const;
+  // The log once it has at least `Wierszy` lines, or after 5 seconds: the server writes a
+  // request's line after its answer has gone.
+  std::vector<std::string> Dziennik(std::size_t Wierszy) const;
   TBaza& Baza() { return witryna_->Baza(); }
 
  private:
   std::string katalog_;
   mutable std::mutex straz_;
+  mutable std::condition_variable nowyWiersz_;
   std::vector<std::string> dziennik_;
   std::unique_ptr<TWitryna> witryna_;
   int port_ = -1;
