@@ -176,6 +176,9 @@ struct TWitryna::TStan {
     Serwer.new_task_queue = [watki] {
       return new httplib::ThreadPool(static_cast<std::size_t>(watki));
     };
+    // Headers and body leave in separate writes; with Nagle's algorithm the body would wait
+    // for the client's delayed acknowledgement, some 40 ms per answer.
+    Serwer.set_tcp_nodelay(true);
     Serwer.set_keep_alive_max_count(1000);
     Serwer.set_read_timeout(5);
     Serwer.set_write_timeout(5);
