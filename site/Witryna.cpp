@@ -130,6 +130,12 @@ struct TWitryna::TStan {
 
   void Zglos(const Request& Z, std::string_view Zapytanie, Response& O) {
     O.set_header("Cache-Control", "no-store");
+    // A HEAD, as link checkers send, must not store anything.
+    if (Z.method != "GET") {
+      O.set_header("Allow", "GET");
+      Strona(O, 405, StronaBledu(405));
+      return;
+    }
     if (!Limit.Przepusc(AdresNadawcy(AdresKlienta(Z)), std::chrono::steady_clock::now())) {
       O.set_header("Retry-After", "60");
       Strona(O, 429, StronaBledu(429));
