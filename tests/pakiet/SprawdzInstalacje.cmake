@@ -1,5 +1,6 @@
-# Installs the build into a scratch prefix and checks the layout a desktop expects.
-# Arguments: -DBUDOWA=<build folder> -DPREFIKS=<scratch prefix> -DIKONA=<ON if an icon exists>
+# Installs the build into a scratch prefix and checks the layout a desktop expects, with the
+# update check's marker beside the program and nothing that only the Debian package holds.
+# Arguments: -DBUDOWA=<build folder> -DPREFIKS=<scratch prefix>
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE ${PREFIKS})
@@ -17,9 +18,19 @@ endfunction()
 
 wymagaj(lib/rozpoznik/rozpoznik)
 wymagaj(lib/rozpoznik/readme.txt)
+wymagaj(bin/rozpoznik-cli)
 wymagaj(share/applications/rozpoznik.desktop)
-if(IKONA)
-  wymagaj(share/icons/hicolor/64x64/apps/rozpoznik.png)
+wymagaj(share/icons/hicolor/64x64/apps/rozpoznik.png)
+wymagaj(share/icons/hicolor/scalable/apps/rozpoznik.svg)
+wymagaj(share/man/man1/rozpoznik.1.gz)
+wymagaj(share/man/man1/rozpoznik-cli.1.gz)
+wymagaj(share/bash-completion/completions/rozpoznik-cli)
+file(GLOB metainfo ${PREFIKS}/share/metainfo/*.metainfo.xml)
+if(NOT metainfo)
+  message(FATAL_ERROR "no AppStream metainfo in share/metainfo")
+endif()
+if(EXISTS ${PREFIKS}/share/doc/rozpoznik)
+  message(FATAL_ERROR "the package's share/doc/rozpoznik came with cmake --install")
 endif()
 
 if(NOT IS_SYMLINK ${PREFIKS}/bin/rozpoznik)
