@@ -1,6 +1,6 @@
 // Rozpoznik: tells what a file really is from its first bytes.
 
-#include "window/AdresBazowy.h"
+#include "update/Witryna.h"
 #include "window/Aplikacja.h"
 #include "window/PulpitQt.h"
 #include "window/Unit1.h"
@@ -8,7 +8,7 @@
 int main(int argc, char** argv) {
   TPulpitQt pulpit;
   TAplikacja aplikacja(argc, argv, pulpit);
-  TForm1 Form1(pulpit, AdresBazowyWitryny, SrodowiskoProgramu());
+  TForm1 Form1(pulpit, WitrynaProgramu(), SrodowiskoProgramu());
   Form1.show();
   return aplikacja.exec();
 }

@@ -18,7 +18,7 @@ void ZmierzWyszukiwanie(benchmark::State& state, std::string_view nazwa, const s
                         bool oczekiwanyWynik) {
   const TPlikPomiarowy plik(nazwa, tresc);
   const std::string sciezka = plik.Sciezka();
-  const TKlucz klucz = ZbudujKlucz(sciezka);
+  const TOdczytPliku klucz = ZbudujKlucz(sciezka);
   TListaTekstow typy, rozszerzenia, kategorie, programy;
   if (RozpoznajPlik(klucz.Klucz, sciezka, typy, rozszerzenia, kategorie, programy) !=
       oczekiwanyWynik) {

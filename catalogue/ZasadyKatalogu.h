@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "catalogue/Cp1250.h"
 #include "catalogue/TOpisPliku.h"
+#include "text/Cp1250.h"
 
 // One row as written in the source, in UTF-8; program names are separated by "\r".
 struct TWierszZrodlowy {

@@ -4,41 +4,25 @@
 #include <string>
 #include <utility>
 
-#include "catalogue/Cp1250.h"
 #include "engine/PlikDoOdczytu.h"
-
-namespace {
-
-void Nieczytelny(TRozpoznanie& Wynik, std::string opis) {
-  Wynik.Stan = TStan::Nieczytelny;
-  Wynik.OpisBledu = std::move(opis);
-}
-
-}  // namespace
 
 void Rozpoznaj(const std::string& Sciezka, TRozpoznanie& Wynik) {
   Wynik.OpisBledu.clear();
-  {
-    // The key is read from this one opening, so that what the window's key would silently turn
-    // into zeros (no such file, no permission, not a regular file, a read error) is reported.
-    TPlikDoOdczytu plik(Sciezka);
-    if (!plik.Otwarty()) {
-      Nieczytelny(Wynik, cp1250::NaUtf8(plik.OpisBledu()));
-      return;
-    }
-    std::optional<TKlucz> klucz = ZbudujKlucz(plik, Sciezka);
-    if (!klucz) {
-      Nieczytelny(Wynik, "The file could not be read");
-      return;
-    }
-    Wynik.Klucz = *std::move(klucz);
+  Wynik.Kandydaci.clear();
+  Wynik.Stan = TStan::Nieczytelny;
+  // The key and the text test read this one opening: the file is opened once, and nothing can
+  // change it between the two reads.
+  TPlikDoOdczytu plik(Sciezka);
+  if (!plik.Otwarty()) {
+    Wynik.OpisBledu = plik.OpisBledu();
+    return;
   }
-  try {
-    const bool rozpoznany =
-        RozpoznajPlik(Wynik.Klucz.Klucz, Sciezka, Wynik.ListaTypow, Wynik.ListaRozszerzen,
-                      Wynik.ListaKategorii, Wynik.ListaProgramow);
-    Wynik.Stan = rozpoznany ? TStan::Rozpoznany : TStan::Nierozpoznany;
-  } catch (const EBladOtwarciaPliku& blad) {
-    Nieczytelny(Wynik, cp1250::NaUtf8(blad.what()));
+  std::optional<TOdczytPliku> odczyt = ZbudujKlucz(plik);
+  if (!odczyt) {
+    Wynik.OpisBledu = "The file could not be read";
+    return;
   }
+  Wynik.Odczyt = *std::move(odczyt);
+  Wynik.Stan = RozpoznajPlik(Wynik.Odczyt.Klucz, plik, Wynik.Kandydaci) ? TStan::Rozpoznany
+                                                                        : TStan::Nierozpoznany;
 }

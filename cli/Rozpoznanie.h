@@ -1,7 +1,6 @@
 #pragma once
 
-// One file identified the way the window identifies it, with the failures the window keeps
-// silent brought to light.
+// One file identified the way the window identifies it, with its failures brought to light.
 
 #include <string>
 
@@ -10,17 +9,14 @@
 
 enum class TStan { Rozpoznany, Nierozpoznany, Nieczytelny };
 
-// What is known of one file. Reused from file to file, so that the lists keep their storage.
+// What is known of one file. Reused from file to file, so that the list keeps its storage.
 struct TRozpoznanie {
   TStan Stan = TStan::Nieczytelny;
-  std::string OpisBledu;  // UTF-8; set only when the file could not be read
-  TKlucz Klucz;
-  TListaTekstow ListaTypow;
-  TListaTekstow ListaRozszerzen;
-  TListaTekstow ListaKategorii;
-  TListaTekstow ListaProgramow;
+  std::string OpisBledu;  // the system's words; set only when the file could not be read
+  TOdczytPliku Odczyt;
+  TKandydaci Kandydaci;
 };
 
-// The key and the candidates, exactly as the window gets them. A file the key would silently
-// read as zeros (missing, no permission, not a regular file) is reported as unreadable instead.
+// The key and the candidates, exactly as the window gets them, from one opening of the file. A
+// file that can't be read (missing, no permission, not a regular file) is reported as such.
 void Rozpoznaj(const std::string& Sciezka, TRozpoznanie& Wynik);

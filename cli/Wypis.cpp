@@ -3,8 +3,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "catalogue/Cp1250.h"
-#include "engine/Szesnastkowo.h"
+#include "text/Cp1250.h"
+#include "text/Szesnastkowo.h"
 
 namespace {
 
@@ -23,22 +23,21 @@ void KazdyProgram(std::string_view programy, F&& zrob) {
   }
 }
 
-void DopiszKandydata(std::string& Wyjscie, std::size_t numer, const TRozpoznanie& Wynik) {
-  const std::size_t i = numer - 1;
+void DopiszKandydata(std::string& Wyjscie, std::size_t numer, const TOpisPliku& kandydat) {
   const std::string naglowek = "  " + std::to_string(numer) + ". ";
   const std::string wciecie(naglowek.size(), ' ');
   Wyjscie += naglowek;
   Wyjscie += "type: ";
-  Wyjscie += cp1250::NaUtf8(Wynik.ListaTypow[i]);
+  Wyjscie += cp1250::NaUtf8(kandydat.Typ.Tekst());
   Wyjscie += '\n';
   Wyjscie += wciecie;
   Wyjscie += "category: ";
-  Wyjscie += cp1250::NaUtf8(Wynik.ListaKategorii[i]);
+  Wyjscie += cp1250::NaUtf8(kandydat.Kategoria.Tekst());
   Wyjscie += '\n';
   Wyjscie += wciecie;
   Wyjscie += "programs: ";
   bool pierwszy = true;
-  KazdyProgram(Wynik.ListaProgramow[i], [&](std::string_view program) {
+  KazdyProgram(kandydat.Programy.Tekst(), [&](std::string_view program) {
     if (!pierwszy) Wyjscie += ", ";
     Wyjscie += cp1250::NaUtf8(program);
     pierwszy = false;
@@ -68,38 +67,38 @@ void DopiszOpis(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznan
   Wyjscie += DoWyswietlenia(Sciezka);
   Wyjscie += '\n';
   if (Wynik.Stan == TStan::Rozpoznany) {
-    for (std::size_t numer = 1; numer <= Wynik.ListaTypow.size(); ++numer) {
-      DopiszKandydata(Wyjscie, numer, Wynik);
+    for (std::size_t numer = 1; numer <= Wynik.Kandydaci.size(); ++numer) {
+      DopiszKandydata(Wyjscie, numer, *Wynik.Kandydaci[numer - 1]);
     }
     return;
   }
-  const std::string_view rozszerzenie = Wynik.Klucz.Klucz.Rozszerzenie.Tekst();
+  const std::string_view rozszerzenie = Wynik.Odczyt.Klucz.Rozszerzenie.Tekst();
   Wyjscie += "  not recognised: first bytes ";
   Wyjscie +=
-      std::string_view(Wynik.Klucz.TekstSzesnastkowy).substr(0, 2 * BajtowWOpisieNierozpoznanego);
+      std::string_view(Wynik.Odczyt.TekstSzesnastkowy).substr(0, 2 * BajtowWOpisieNierozpoznanego);
   Wyjscie += ", extension ";
   Wyjscie += rozszerzenie.empty() ? std::string("(none)") : cp1250::NaUtf8(rozszerzenie);
   Wyjscie += ", size ";
-  Wyjscie += std::to_string(Wynik.Klucz.Rozmiar);
+  Wyjscie += std::to_string(Wynik.Odczyt.Rozmiar);
   Wyjscie += " bytes\n";
 }
 
 void DopiszJson(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik) {
   using nlohmann::ordered_json;
   ordered_json kandydaci = ordered_json::array();
-  for (std::size_t i = 0; i < Wynik.ListaTypow.size(); ++i) {
+  for (const TOpisPliku* kandydat : Wynik.Kandydaci) {
     ordered_json programy = ordered_json::array();
-    KazdyProgram(Wynik.ListaProgramow[i],
+    KazdyProgram(kandydat->Programy.Tekst(),
                  [&](std::string_view program) { programy.push_back(cp1250::NaUtf8(program)); });
-    kandydaci.push_back({{"extension", cp1250::NaUtf8(Wynik.ListaRozszerzen[i])},
-                         {"type", cp1250::NaUtf8(Wynik.ListaTypow[i])},
-                         {"category", cp1250::NaUtf8(Wynik.ListaKategorii[i])},
+    kandydaci.push_back({{"extension", cp1250::NaUtf8(kandydat->Rozszerzenie.Tekst())},
+                         {"type", cp1250::NaUtf8(kandydat->Typ.Tekst())},
+                         {"category", cp1250::NaUtf8(kandydat->Kategoria.Tekst())},
                          {"programs", std::move(programy)}});
   }
   const ordered_json plik = {{"path", Sciezka},
-                             {"size", Wynik.Klucz.Rozmiar},
-                             {"extension", cp1250::NaUtf8(Wynik.Klucz.Klucz.Rozszerzenie.Tekst())},
-                             {"bytes", Wynik.Klucz.TekstSzesnastkowy},
+                             {"size", Wynik.Odczyt.Rozmiar},
+                             {"extension", cp1250::NaUtf8(Wynik.Odczyt.Klucz.Rozszerzenie.Tekst())},
+                             {"bytes", Wynik.Odczyt.TekstSzesnastkowy},
                              {"recognised", Wynik.Stan == TStan::Rozpoznany},
                              {"candidates", std::move(kandydaci)}};
   // File names are bytes, not necessarily UTF-8; JSON must be UTF-8, so a stray byte becomes

@@ -1,9 +1,7 @@
 #include <array>
 #include <cstdint>
 
-#include "catalogue/Cp1250.h"
 #include "engine/ObslugaBaz.h"
-#include "engine/PlikDoOdczytu.h"
 
 namespace {
 
@@ -37,17 +35,16 @@ bool BlokTekstowy(const unsigned char* bajty, std::size_t ile) {
 
 }  // namespace
 
-bool CzyPlikTekstowy(const std::string& NazwaPliku) {
-  TPlikDoOdczytu plik(NazwaPliku);
-  if (!plik.Otwarty()) {
-    throw EBladOtwarciaPliku("Cannot open file \"" + cp1250::ZUtf8(NazwaPliku) + "\". " +
-                             plik.OpisBledu());
-  }
-  const std::int64_t rozmiar = plik.Rozmiar();
+EBladOtwarciaPliku::EBladOtwarciaPliku(const TPlikDoOdczytu& Plik)
+    : std::runtime_error("Cannot open file \"" + Plik.Sciezka() + "\". " + Plik.OpisBledu()) {}
+
+bool CzyPlikTekstowy(TPlikDoOdczytu& Plik) {
+  if (!Plik.Otwarty()) throw EBladOtwarciaPliku(Plik);
+  const std::int64_t rozmiar = Plik.Rozmiar();
   std::array<unsigned char, RozmiarBloku> bufor;
   std::int64_t pozycja = 0;
   while (pozycja < rozmiar) {
-    const std::int64_t przeczytane = plik.Czytaj(bufor.data(), bufor.size());
+    const std::int64_t przeczytane = Plik.Czytaj(pozycja, bufor.data(), bufor.size());
     // A read that brings nothing (the file shrank, or an error) would repeat forever.
     if (przeczytane <= 0) break;
     // The first non-text byte settles the answer; nothing later can change it.
@@ -55,4 +52,9 @@ bool CzyPlikTekstowy(const std::string& NazwaPliku) {
     pozycja += przeczytane;
   }
   return true;
+}
+
+bool CzyPlikTekstowy(const std::string& NazwaPliku) {
+  TPlikDoOdczytu plik(NazwaPliku);
+  return CzyPlikTekstowy(plik);
 }

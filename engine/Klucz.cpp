@@ -4,9 +4,8 @@
 #include <optional>
 #include <utility>
 
-#include "catalogue/Cp1250.h"
-#include "engine/PlikDoOdczytu.h"
-#include "engine/Szesnastkowo.h"
+#include "text/Cp1250.h"
+#include "text/Szesnastkowo.h"
 
 namespace {
 
@@ -19,7 +18,7 @@ struct TPoczatekPliku {
 std::optional<TPoczatekPliku> CzytajPoczatek(TPlikDoOdczytu& Plik) {
   TPoczatekPliku poczatek;
   // One read request: a short file leaves zeros behind its end.
-  if (Plik.Czytaj(poczatek.Bajty.data(), poczatek.Bajty.size()) < 0) return std::nullopt;
+  if (Plik.Czytaj(0, poczatek.Bajty.data(), poczatek.Bajty.size()) < 0) return std::nullopt;
   poczatek.Rozmiar = Plik.Rozmiar();
   return poczatek;
 }
@@ -45,8 +44,8 @@ std::string PobierzRozszerzenie(std::string_view Sciezka) {
 
 namespace {
 
-TKlucz KluczZPoczatku(const TPoczatekPliku& poczatek, std::string_view Sciezka) {
-  TKlucz wynik;
+TOdczytPliku KluczZPoczatku(const TPoczatekPliku& poczatek, std::string_view Sciezka) {
+  TOdczytPliku wynik;
   wynik.TekstSzesnastkowy = TekstSzesnastkowy(poczatek.Bajty);
   wynik.Rozmiar = poczatek.Rozmiar;
   wynik.Klucz.Sygnatura.Ustaw(wynik.TekstSzesnastkowy);
@@ -56,17 +55,17 @@ TKlucz KluczZPoczatku(const TPoczatekPliku& poczatek, std::string_view Sciezka) 
 
 }  // namespace
 
-std::optional<TKlucz> ZbudujKlucz(TPlikDoOdczytu& Plik, std::string_view Sciezka) {
+std::optional<TOdczytPliku> ZbudujKlucz(TPlikDoOdczytu& Plik) {
   const std::optional<TPoczatekPliku> poczatek = CzytajPoczatek(Plik);
   if (!poczatek) return std::nullopt;
-  return KluczZPoczatku(*poczatek, Sciezka);
+  return KluczZPoczatku(*poczatek, Plik.Sciezka());
 }
 
 // Trouble with the file is silent: what could not be read stays zero, and the size 0.
-TKlucz ZbudujKlucz(const std::string& Sciezka) {
+TOdczytPliku ZbudujKlucz(const std::string& Sciezka) {
   TPlikDoOdczytu plik(Sciezka);
   if (plik.Otwarty()) {
-    if (std::optional<TKlucz> klucz = ZbudujKlucz(plik, Sciezka)) return *std::move(klucz);
+    if (std::optional<TOdczytPliku> klucz = ZbudujKlucz(plik)) return *std::move(klucz);
   }
   return KluczZPoczatku({}, Sciezka);
 }

@@ -10,26 +10,41 @@
 
 #include "catalogue/Katalog.h"
 #include "catalogue/TOpisPliku.h"
+#include "engine/PlikDoOdczytu.h"
+
+// The candidates of one lookup, in their fixed order: rows of the catalogue's tables, which live
+// as long as the program.
+using TKandydaci = std::vector<const TOpisPliku*>;
 
 // One of the four parallel result lists; entry i of each belongs to candidate i.
 using TListaTekstow = std::vector<std::string>;
 
 // The text-content test could not open the file. The text is
-// Cannot open file "<full path>". <the system's description of the cause>
+// Cannot open file "<path>". <the system's description of the cause>
+// with the path and the cause exactly as the file system and the system give them.
 class EBladOtwarciaPliku : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit EBladOtwarciaPliku(const TPlikDoOdczytu& Plik);
 };
 
-// Fills the lists with every catalogue row that fits the key: first the signature table (the
-// row the search lands on, then the fitting rows behind it, then those before it), then the
-// fitting patterns, and, only when neither gave anything and the file is text, the text formats
-// with the file's extension. When some candidate has the file's own extension, only such
-// candidates stay. Returns whether any candidate was found. `NazwaPliku` serves only the text
-// test, which may throw EBladOtwarciaPliku; the lists are empty then.
+// Every catalogue row that fits the key: first the signature table (the row the search lands
+// on, then the fitting rows behind it, then those before it), then the fitting patterns, and,
+// only when neither gave anything and the file is text, the text formats with the file's
+// extension. When some candidate has the file's own extension, only such candidates stay.
+// Returns whether any candidate was found. `Plik` serves only the text test, which reads it from
+// its start and throws EBladOtwarciaPliku when it is not open; the candidates are empty then.
+bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Kandydaci);
+
+// The same lookup with the file given by its name, into the four parallel lists.
 bool RozpoznajPlik(const TOpisPliku& Klucz, const std::string& NazwaPliku,
                    TListaTekstow& ListaTypow, TListaTekstow& ListaRozszerzen,
                    TListaTekstow& ListaKategorii, TListaTekstow& ListaProgramow);
+
+// Fills the four parallel lists from the candidates, entry i of each from candidate i, each
+// field copied as stored.
+void WypelnijListy(const TKandydaci& Kandydaci, TListaTekstow& ListaTypow,
+                   TListaTekstow& ListaRozszerzen, TListaTekstow& ListaKategorii,
+                   TListaTekstow& ListaProgramow);
 
 // Search by halving for a row whose signature begins the key; -1 when the probes meet none.
 // A fitting row off the probe path is not found.
@@ -47,5 +62,9 @@ bool SygnaturaNieWieksza(const TOpisPliku& Wiersz, const TOpisPliku& Klucz);
 bool PasujeDoWzorca(std::string_view TekstKlucza, std::string_view Wzorzec);
 
 // Whether no byte of the file is a control character other than backspace to carriage return
-// (0x08 to 0x0D); an empty file is text. Throws EBladOtwarciaPliku when the file can't be opened.
+// (0x08 to 0x0D); an empty file is text. Reads the open file from its start; throws
+// EBladOtwarciaPliku when it is not open.
+bool CzyPlikTekstowy(TPlikDoOdczytu& Plik);
+
+// The same test on the file of that name, opened for it.
 bool CzyPlikTekstowy(const std::string& NazwaPliku);

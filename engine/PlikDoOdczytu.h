@@ -1,7 +1,9 @@
 #pragma once
 
-// An existing regular file opened for reading only, closed when the object goes. Each platform
-// implements this in a source file of its own.
+// An existing regular file opened for reading only, closed when the object goes. The key and
+// the text-content test both read through one such opening, so that nothing can change the file
+// between the two and one file costs one open. Each platform implements this in a source file of
+// its own.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,23 +12,27 @@
 class TPlikDoOdczytu {
  public:
   // Never throws; Otwarty() tells whether it worked and OpisBledu() why not. Anything but a
-  // regular file (a folder, a pipe, a device) counts as a file that can't be opened, so that
-  // nothing here can block.
-  explicit TPlikDoOdczytu(const std::string& Sciezka);
+  // regular file (a folder, a pipe, a device) counts as a file that can't be opened, and is
+  // refused before it is opened, so that nothing here can block.
+  explicit TPlikDoOdczytu(std::string Sciezka);
   ~TPlikDoOdczytu();
   TPlikDoOdczytu(const TPlikDoOdczytu&) = delete;
   TPlikDoOdczytu& operator=(const TPlikDoOdczytu&) = delete;
 
+  // The path as it was given: the file system's bytes, unchanged.
+  const std::string& Sciezka() const { return sciezka_; }
   bool Otwarty() const { return uchwyt_ >= 0; }
-  // The system's description of why the file could not be opened.
+  // The system's description of why the file could not be opened, as the system words it.
   const std::string& OpisBledu() const { return opisBledu_; }
 
-  // Bytes delivered, at most `ile`; 0 at the end of the file, -1 on a read error.
-  std::int64_t Czytaj(void* Bufor, std::size_t Ile);
+  // Bytes delivered from offset `Od`, at most `Ile`; 0 at the end of the file, -1 on a read
+  // error. Reads never move a shared position, so each reader starts where it means to.
+  std::int64_t Czytaj(std::int64_t Od, void* Bufor, std::size_t Ile);
   // The size when the file was opened.
   std::int64_t Rozmiar() const { return rozmiar_; }
 
  private:
+  std::string sciezka_;
   std::intptr_t uchwyt_ = -1;
   std::int64_t rozmiar_ = 0;
   std::string opisBledu_;

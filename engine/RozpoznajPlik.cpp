@@ -4,28 +4,6 @@
 
 namespace {
 
-struct TListyWynikow {
-  TListaTekstow& Typy;
-  TListaTekstow& Rozszerzenia;
-  TListaTekstow& Kategorie;
-  TListaTekstow& Programy;
-
-  void Dodaj(const TOpisPliku& wiersz) {
-    Typy.emplace_back(wiersz.Typ.Tekst());
-    Kategorie.emplace_back(wiersz.Kategoria.Tekst());
-    Programy.emplace_back(wiersz.Programy.Tekst());
-    Rozszerzenia.emplace_back(wiersz.Rozszerzenie.Tekst());
-  }
-
-  void Usun(std::size_t i) {
-    const auto pozycja = static_cast<std::ptrdiff_t>(i);
-    Rozszerzenia.erase(Rozszerzenia.begin() + pozycja);
-    Typy.erase(Typy.begin() + pozycja);
-    Kategorie.erase(Kategorie.begin() + pozycja);
-    Programy.erase(Programy.begin() + pozycja);
-  }
-};
-
 // Only rows that begin with the key's first digit can fit it, and in the sorted table they stand
 // together: the scans need not look further.
 struct TZakres {
@@ -61,18 +39,18 @@ int NajdluzszaZgodnaSygnatura(const TOpisPliku& Klucz, TZakres zakres) {
   return najlepszy;
 }
 
-void DodajZBazySygnatur(const TOpisPliku& Klucz, TListyWynikow& listy) {
+void DodajZBazySygnatur(const TOpisPliku& Klucz, TKandydaci& kandydaci) {
   const TZakres zakres = WierszeZPierwszaCyfra(Klucz);
   int n = SzukajSygnatury(Klucz, BazaSygnatur);
   if (n == -1) n = NajdluzszaZgodnaSygnatura(Klucz, zakres);
   if (n == -1) return;
   const auto trafiony = static_cast<std::size_t>(n);
-  listy.Dodaj(BazaSygnatur[trafiony]);
+  kandydaci.push_back(&BazaSygnatur[trafiony]);
   for (std::size_t i = trafiony + 1; i < zakres.Do; ++i) {
-    if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) listy.Dodaj(BazaSygnatur[i]);
+    if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) kandydaci.push_back(&BazaSygnatur[i]);
   }
   for (std::size_t i = trafiony; i-- > zakres.Od;) {
-    if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) listy.Dodaj(BazaSygnatur[i]);
+    if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) kandydaci.push_back(&BazaSygnatur[i]);
   }
 }
 
@@ -85,12 +63,12 @@ bool RowneBezWielkosciLiter(std::string_view a, std::string_view b) {
 // ignored both when looking for one and when removing the others: catalogue extensions hold no
 // lower-case letters and the key's are upper-cased, so this equals an exact test for every key
 // the program builds, and at least one candidate always stays.
-void ZostawWlasneRozszerzenie(std::string_view rozszerzenie, TListyWynikow& listy) {
-  const auto inne = [&](const std::string& r) { return !RowneBezWielkosciLiter(r, rozszerzenie); };
-  if (std::ranges::all_of(listy.Rozszerzenia, inne)) return;
-  for (std::size_t i = listy.Rozszerzenia.size(); i-- > 0;) {
-    if (inne(listy.Rozszerzenia[i])) listy.Usun(i);
-  }
+void ZostawWlasneRozszerzenie(std::string_view rozszerzenie, TKandydaci& kandydaci) {
+  const auto inne = [&](const TOpisPliku* wiersz) {
+    return !RowneBezWielkosciLiter(wiersz->Rozszerzenie.Tekst(), rozszerzenie);
+  };
+  if (std::ranges::all_of(kandydaci, inne)) return;
+  std::erase_if(kandydaci, inne);
 }
 
 }  // namespace
@@ -111,30 +89,50 @@ int SzukajSygnatury(const TOpisPliku& Klucz, std::span<const TOpisPliku> Tabela)
   return -1;
 }
 
+bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Kandydaci) {
+  Kandydaci.clear();
+  DodajZBazySygnatur(Klucz, Kandydaci);
+
+  const std::string_view tekstKlucza = Klucz.Sygnatura.Tekst();
+  for (const TOpisPliku& wiersz : BazaWzorcow) {
+    if (PasujeDoWzorca(tekstKlucza, wiersz.Sygnatura.Tekst())) Kandydaci.push_back(&wiersz);
+  }
+
+  const std::string_view rozszerzenie = Klucz.Rozszerzenie.Tekst();
+  if (Kandydaci.empty() && CzyPlikTekstowy(Plik)) {
+    for (const TOpisPliku& wiersz : BazaTekstowa) {
+      if (wiersz.Rozszerzenie.Tekst() == rozszerzenie) Kandydaci.push_back(&wiersz);
+    }
+  }
+
+  if (Kandydaci.empty()) return false;
+  ZostawWlasneRozszerzenie(rozszerzenie, Kandydaci);
+  return true;
+}
+
 bool RozpoznajPlik(const TOpisPliku& Klucz, const std::string& NazwaPliku,
                    TListaTekstow& ListaTypow, TListaTekstow& ListaRozszerzen,
                    TListaTekstow& ListaKategorii, TListaTekstow& ListaProgramow) {
+  TKandydaci kandydaci;
+  TPlikDoOdczytu plik(NazwaPliku);
+  // The lists are emptied first, also for a lookup that ends in the text test's error.
+  WypelnijListy({}, ListaTypow, ListaRozszerzen, ListaKategorii, ListaProgramow);
+  const bool znaleziony = RozpoznajPlik(Klucz, plik, kandydaci);
+  WypelnijListy(kandydaci, ListaTypow, ListaRozszerzen, ListaKategorii, ListaProgramow);
+  return znaleziony;
+}
+
+void WypelnijListy(const TKandydaci& Kandydaci, TListaTekstow& ListaTypow,
+                   TListaTekstow& ListaRozszerzen, TListaTekstow& ListaKategorii,
+                   TListaTekstow& ListaProgramow) {
   ListaTypow.clear();
   ListaKategorii.clear();
   ListaProgramow.clear();
   ListaRozszerzen.clear();
-  TListyWynikow listy{ListaTypow, ListaRozszerzen, ListaKategorii, ListaProgramow};
-
-  DodajZBazySygnatur(Klucz, listy);
-
-  const std::string_view tekstKlucza = Klucz.Sygnatura.Tekst();
-  for (const TOpisPliku& wiersz : BazaWzorcow) {
-    if (PasujeDoWzorca(tekstKlucza, wiersz.Sygnatura.Tekst())) listy.Dodaj(wiersz);
+  for (const TOpisPliku* wiersz : Kandydaci) {
+    ListaTypow.emplace_back(wiersz->Typ.Tekst());
+    ListaKategorii.emplace_back(wiersz->Kategoria.Tekst());
+    ListaProgramow.emplace_back(wiersz->Programy.Tekst());
+    ListaRozszerzen.emplace_back(wiersz->Rozszerzenie.Tekst());
   }
-
-  const std::string_view rozszerzenie = Klucz.Rozszerzenie.Tekst();
-  if (ListaTypow.empty() && CzyPlikTekstowy(NazwaPliku)) {
-    for (const TOpisPliku& wiersz : BazaTekstowa) {
-      if (wiersz.Rozszerzenie.Tekst() == rozszerzenie) listy.Dodaj(wiersz);
-    }
-  }
-
-  if (ListaTypow.empty()) return false;
-  ZostawWlasneRozszerzenie(rozszerzenie, listy);
-  return true;
 }

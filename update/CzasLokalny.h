@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "update/SprawdzCzyNowaWersja.h"
+#include "update/TCzasLokalny.h"
 
 // The same day at 00:00:00.
 TCzasLokalny Polnoc(const TCzasLokalny& Czas);

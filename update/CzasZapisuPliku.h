@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "update/SprawdzCzyNowaWersja.h"
+#include "update/TCzasLokalny.h"
 
 // Nothing when there is no such file or it is a directory.
 std::optional<TCzasLokalny> CzasZapisuPliku(const std::string& Sciezka);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "catalogue/Cp1250.h"
+#include "text/Cp1250.h"
 #include "update/CzasLokalny.h"
 #include "update/CzasZapisuPliku.h"
 #include "update/PobierzStrone.h"
@@ -10,24 +10,6 @@
 namespace {
 
 constexpr int DniMiedzyPytaniami = 7;
-
-std::string ZamienSpacje(const std::string& Tekst) {
-  std::string wynik;
-  for (const char znak : Tekst) {
-    if (znak == ' ') {
-      wynik += "%20";
-    } else {
-      wynik += znak;
-    }
-  }
-  return wynik;
-}
-
-std::string AdresZapytania(const std::string& AdresBazowy, int Liczba,
-                           const std::string& TytulOkna) {
-  return AdresBazowy + "aktual.php?rand=" + std::to_string(Liczba) +
-         "&program=" + ZamienSpacje(TytulOkna);
-}
 
 // A marker that is missing, is a directory or carries a date the MS-DOS form cannot hold has no
 // age; the site is then not asked and the marker is not created, as the install puts a real one
@@ -41,7 +23,7 @@ bool CzasPytac(const std::string& SciezkaZnacznika, const TCzasLokalny& Dzis) {
 
 }  // namespace
 
-void SprawdzCzyNowaWersja(const std::string& TytulOkna, const std::string& AdresBazowy,
+void SprawdzCzyNowaWersja(const std::string& TytulOkna, const TWitryna& Witryna,
                           const TSrodowiskoAktualizacji& Srodowisko,
                           const TPulpitAktualizacji& Pulpit) {
   // Nothing met here may stop the program from starting, so every failure ends the check
@@ -50,14 +32,13 @@ void SprawdzCzyNowaWersja(const std::string& TytulOkna, const std::string& Adres
     const TCzasLokalny dzis = Polnoc(Srodowisko.Teraz());
     if (!CzasPytac(Srodowisko.SciezkaZnacznika, dzis)) return;
 
+    // The download always reports success; the answer alone tells.
     std::string odpowiedz;
-    if (!PobierzStrone(odpowiedz, AdresZapytania(AdresBazowy, Srodowisko.Losuj(), TytulOkna)) ||
-        odpowiedz != "1") {
-      return;
-    }
+    PobierzStrone(odpowiedz, Witryna.AdresZapytaniaOWersje(Srodowisko.Losuj(), TytulOkna));
+    if (odpowiedz != "1") return;
     static const std::string pytanie =
         cp1250::ZUtf8("Dostępna jest nowsza wersja programu. Czy chcesz zaktualizować?");
-    if (Pulpit.ZapytajTakNie(pytanie)) Pulpit.OtworzAdres(AdresBazowy + "?s=rozszerzenia");
+    if (Pulpit.ZapytajTakNie(pytanie)) Pulpit.OtworzAdres(Witryna.AdresStronyAktualizacji());
     // Whatever the answer, the site is not asked again for a week. A marker that can't be
     // re-dated (read-only, gone meanwhile) brings the question back at the next start.
     UstawCzasZapisuPliku(Srodowisko.SciezkaZnacznika, dzis);

@@ -5,17 +5,8 @@
 #include <functional>
 #include <string>
 
-// A local calendar date and time of day, as the clock on the wall shows it.
-struct TCzasLokalny {
-  int Rok = 0;
-  int Miesiac = 0;  // 1 to 12
-  int Dzien = 0;    // 1 to 31
-  int Godzina = 0;
-  int Minuta = 0;
-  int Sekunda = 0;
-
-  friend bool operator==(const TCzasLokalny&, const TCzasLokalny&) = default;
-};
+#include "update/TCzasLokalny.h"
+#include "update/Witryna.h"
 
 // What the check takes from the machine; tests give their own.
 struct TSrodowiskoAktualizacji {
@@ -38,6 +29,6 @@ struct TPulpitAktualizacji {
 // When the marker is 7 or more days old, asks the site with the version query (`TytulOkna` in
 // it) and, on the answer "1", offers the update page and dates the marker today at midnight.
 // Never throws.
-void SprawdzCzyNowaWersja(const std::string& TytulOkna, const std::string& AdresBazowy,
+void SprawdzCzyNowaWersja(const std::string& TytulOkna, const TWitryna& Witryna,
                           const TSrodowiskoAktualizacji& Srodowisko,
                           const TPulpitAktualizacji& Pulpit);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update/SprawdzCzyNowaWersja.h"
+#include "update/TCzasLokalny.h"
 
 // The local date and time now, as the system's time zone gives it.
 TCzasLokalny TerazLokalnie();

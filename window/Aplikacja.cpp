@@ -2,7 +2,6 @@
 
 #include <QIcon>
 
-#include "catalogue/Cp1250.h"
 #include "window/Czcionki.h"
 #include "window/Pulpit.h"
 
@@ -10,10 +9,10 @@ void ZglosBladAplikacji(TPulpit& Pulpit, std::exception_ptr Blad) {
   try {
     std::rethrow_exception(Blad);
   } catch (const std::exception& blad) {
-    // The engine's errors are Windows-1250 text already.
+    // The engine's errors name paths and causes as the system gives them.
     Pulpit.PokazBlad(blad.what());
   } catch (...) {
-    Pulpit.PokazBlad(cp1250::ZUtf8("Nieznany błąd."));
+    Pulpit.PokazBlad("Nieznany błąd.");
   }
 }
 

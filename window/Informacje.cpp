@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "catalogue/Cp1250.h"
+#include "text/Cp1250.h"
 #include "window/Unit1.h"
 
 namespace {

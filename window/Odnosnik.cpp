@@ -14,7 +14,7 @@ void UstawKolorTekstu(QLabel* Etykieta, const QColor& Kolor) {
 }  // namespace
 
 void TForm1::Label6Click() {
-  pulpit_.OtworzAdres(adresBazowy_);
+  pulpit_.OtworzAdres(witryna_.AdresKorzenia());
 }
 
 void TForm1::Label6MouseMove(QLabel* Sender) {

@@ -53,7 +53,7 @@ void TForm1::RozpoznajWybranyPlik(const QString& Sciezka) {
   UstawTekst(Edit1, Sciezka);
 
   const std::string sciezka = QFile::encodeName(Sciezka).toStdString();
-  const TKlucz klucz = ZbudujKlucz(sciezka);
+  const TOdczytPliku klucz = ZbudujKlucz(sciezka);
   bool znaleziony = false;
   {
     // The key reads 80 bytes; the text test of the lookup may read the whole file.
@@ -62,7 +62,7 @@ void TForm1::RozpoznajWybranyPlik(const QString& Sciezka) {
                                *ListaProgramow);
   }
   if (!znaleziony) {
-    ZglosNieznanyPlik(pulpit_, adresBazowy_, sciezka, klucz.Klucz, klucz.TekstSzesnastkowy,
+    ZglosNieznanyPlik(pulpit_, witryna_, sciezka, klucz.Klucz, klucz.TekstSzesnastkowy,
                       klucz.Rozmiar);
     return;
   }

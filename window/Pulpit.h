@@ -16,7 +16,8 @@ class TPulpit {
   // The file-open dialog of OpenDialog1, offering `Poprzednia`; nothing when cancelled.
   virtual std::optional<QString> WybierzPlik(QWidget* Okno, const QString& Poprzednia) = 0;
 
-  // The application's error box: the text, caption "Rozpoznik", an error icon and OK.
+  // The application's error box: the text, caption "Rozpoznik", an error icon and OK. The text
+  // is the system's (it names paths and causes as the system gives them), not Windows-1250.
   virtual void PokazBlad(const std::string& Tekst) = 0;
 
   // Question box "Confirm" with OK (default) and Cancel; true only for OK. Lines of `Tekst`

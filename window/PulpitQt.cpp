@@ -17,7 +17,7 @@ std::optional<QString> TPulpitQt::WybierzPlik(QWidget* Okno, const QString& Popr
 }
 
 void TPulpitQt::PokazBlad(const std::string& Tekst) {
-  OknoBledu(TekstWierszami(Tekst))->exec();
+  OknoBledu(QString::fromLocal8Bit(Tekst))->exec();
 }
 
 bool TPulpitQt::PotwierdzOkAnuluj(const std::string& Tekst) {

@@ -18,7 +18,7 @@ void TForm1::SprawdzCzyNowaWersja() {
   const TPulpitAktualizacji pulpit{
       [this](const std::string& Pytanie) { return pulpit_.ZapytajTakNie(Pytanie); },
       [this](const std::string& Adres) { pulpit_.OtworzAdres(Adres); }};
-  ::SprawdzCzyNowaWersja(ZQString(windowTitle()), adresBazowy_, srodowisko_, pulpit);
+  ::SprawdzCzyNowaWersja(ZQString(windowTitle()), witryna_, srodowisko_, pulpit);
 }
 
 // The label "Nazwa pliku" takes clicks and does nothing with them.

@@ -1,6 +1,6 @@
 #include "window/Tekst.h"
 
-#include "catalogue/Cp1250.h"
+#include "text/Cp1250.h"
 
 QString NaQString(std::string_view Cp1250) {
   return QString::fromStdString(cp1250::NaUtf8(Cp1250));

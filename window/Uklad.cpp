@@ -62,12 +62,12 @@ void BezPaskowPrzewijania(QPlainTextEdit* Memo) {
 
 }  // namespace
 
-TForm1::TForm1(TPulpit& Pulpit, std::string AdresBazowy, TSrodowiskoAktualizacji Srodowisko,
+TForm1::TForm1(TPulpit& Pulpit, TWitryna Witryna, TSrodowiskoAktualizacji Srodowisko,
                QWidget* Rodzic)
     : QWidget(Rodzic, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       pulpit_(Pulpit),
-      adresBazowy_(std::move(AdresBazowy)),
+      witryna_(std::move(Witryna)),
       srodowisko_(std::move(Srodowisko)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(TytulOkna));
@@ -119,7 +119,8 @@ void TForm1::UtworzKontrolki() {
   Bevel2->setGeometry(0, 360, 417, 37);
 
   Label6 = Nazwij(new TEtykieta(this), "Label6");
-  UstawEtykiete(Label6, QStringLiteral("Odwiedź nas: ") + NaQString(adresBazowy_), {105, 366}, 19);
+  UstawEtykiete(Label6, QStringLiteral("Odwiedź nas: ") + NaQString(witryna_.AdresKorzenia()),
+                {105, 366}, 19);
   Label6->setCursor(Qt::PointingHandCursor);
   Label6->setMouseTracking(true);
 

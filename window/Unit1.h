@@ -8,6 +8,7 @@
 
 #include "engine/ObslugaBaz.h"
 #include "update/SprawdzCzyNowaWersja.h"
+#include "update/Witryna.h"
 #include "window/Kontrolki.h"
 #include "window/OpenDialog.h"
 
@@ -24,7 +25,7 @@ class TForm1 : public QWidget {
 
  public:
   // Runs FormCreate before it returns, so before the window is first shown.
-  TForm1(TPulpit& Pulpit, std::string AdresBazowy, TSrodowiskoAktualizacji Srodowisko,
+  TForm1(TPulpit& Pulpit, TWitryna Witryna, TSrodowiskoAktualizacji Srodowisko,
          QWidget* Rodzic = nullptr);
   ~TForm1() override;
 
@@ -83,6 +84,6 @@ class TForm1 : public QWidget {
   void PokazNiejednoznacznosc();
 
   TPulpit& pulpit_;
-  const std::string adresBazowy_;
+  const TWitryna witryna_;
   const TSrodowiskoAktualizacji srodowisko_;
 };

@@ -1,17 +1,11 @@
 #include "window/ZglosNieznanyPlik.h"
 
-#include "catalogue/Cp1250.h"
-#include "engine/Szesnastkowo.h"
+#include "text/Cp1250.h"
 #include "window/Pulpit.h"
 
 namespace {
 
 constexpr std::size_t CyfryBajtow = 20;
-
-bool Niezastrzezony(unsigned char Znak) {
-  return (Znak >= 'A' && Znak <= 'Z') || (Znak >= 'a' && Znak <= 'z') ||
-         (Znak >= '0' && Znak <= '9') || Znak == '-' || Znak == '.' || Znak == '_' || Znak == '~';
-}
 
 }  // namespace
 
@@ -44,32 +38,11 @@ std::string KomunikatZgloszenia(const TDaneZgloszenia& Dane) {
   return komunikat;
 }
 
-std::string KodujWartoscAdresu(std::string_view Wartosc) {
-  std::string wynik;
-  for (const char c : Wartosc) {
-    const auto znak = static_cast<unsigned char>(c);
-    if (Niezastrzezony(znak)) {
-      wynik += c;
-    } else {
-      wynik += '%';
-      DopiszSzesnastkowo(wynik, znak);
-    }
-  }
-  return wynik;
-}
-
-std::string AdresZgloszenia(std::string_view AdresBazowy, const TDaneZgloszenia& Dane) {
-  return std::string(AdresBazowy) +
-         "?s=rozpoznik_dodaj&ext=" + KodujWartoscAdresu(Dane.Rozszerzenie) +
-         "&bajty=" + KodujWartoscAdresu(Dane.Bajty) + "&typ=" + KodujWartoscAdresu(Dane.Typ) +
-         "&rozm=" + KodujWartoscAdresu(Dane.Rozmiar);
-}
-
-void ZglosNieznanyPlik(TPulpit& Pulpit, std::string_view AdresBazowy, const std::string& Sciezka,
+void ZglosNieznanyPlik(TPulpit& Pulpit, const TWitryna& Witryna, const std::string& Sciezka,
                        const TOpisPliku& Klucz, std::string_view TekstSzesnastkowy,
                        std::int64_t Rozmiar) {
   const TDaneZgloszenia dane =
       DaneZgloszenia(Klucz, TekstSzesnastkowy, Rozmiar, Pulpit.PobierzTypSystemowy(Sciezka));
   if (!Pulpit.PotwierdzOkAnuluj(KomunikatZgloszenia(dane))) return;
-  Pulpit.OtworzAdres(AdresZgloszenia(AdresBazowy, dane));
+  Pulpit.OtworzAdres(Witryna.AdresZgloszenia(dane));
 }

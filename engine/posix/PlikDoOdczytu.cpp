@@ -6,8 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
-
-#include "catalogue/Cp1250.h"
+#include <utility>
 
 namespace {
 
@@ -15,10 +14,10 @@ int Deskryptor(std::intptr_t uchwyt) {
   return static_cast<int>(uchwyt);
 }
 
-// The system's words, in the user's language once the toolkit has set the locale; the locale's
-// text is UTF-8 here, ours is Windows-1250.
+// The system's words, in the user's language once the toolkit has set the locale, passed on as
+// the system gives them.
 std::string OpisSystemowy(int kod) {
-  return cp1250::ZUtf8(std::strerror(kod));
+  return std::strerror(kod);
 }
 
 std::string OpisNieregularnego(const struct stat& dane) {
@@ -27,11 +26,11 @@ std::string OpisNieregularnego(const struct stat& dane) {
 
 }  // namespace
 
-TPlikDoOdczytu::TPlikDoOdczytu(const std::string& Sciezka) {
+TPlikDoOdczytu::TPlikDoOdczytu(std::string Sciezka) : sciezka_(std::move(Sciezka)) {
   // Anything but a regular file is refused before it is opened: opening a device can rewind a
   // tape or arm a watchdog, and opening a pipe can wait for a writer.
   struct stat dane {};
-  if (::stat(Sciezka.c_str(), &dane) != 0) {
+  if (::stat(sciezka_.c_str(), &dane) != 0) {
     opisBledu_ = OpisSystemowy(errno);
     return;
   }
@@ -41,7 +40,7 @@ TPlikDoOdczytu::TPlikDoOdczytu(const std::string& Sciezka) {
   }
   // The path may have been swapped for something else meanwhile: O_NONBLOCK keeps a pipe from
   // holding the open, and the open file is checked once more.
-  const int fd = ::open(Sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  const int fd = ::open(sciezka_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) {
     opisBledu_ = OpisSystemowy(errno);
     return;
@@ -59,9 +58,9 @@ TPlikDoOdczytu::~TPlikDoOdczytu() {
   if (Otwarty()) ::close(Deskryptor(uchwyt_));
 }
 
-std::int64_t TPlikDoOdczytu::Czytaj(void* Bufor, std::size_t Ile) {
+std::int64_t TPlikDoOdczytu::Czytaj(std::int64_t Od, void* Bufor, std::size_t Ile) {
   for (;;) {
-    const ssize_t n = ::read(Deskryptor(uchwyt_), Bufor, Ile);
+    const ssize_t n = ::pread(Deskryptor(uchwyt_), Bufor, Ile, static_cast<off_t>(Od));
     if (n >= 0) return n;
     if (errno != EINTR) return -1;
   }

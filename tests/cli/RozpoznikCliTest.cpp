@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "FolderTestowy.h"
 #include "UruchomProgram.h"
+#include "tests/FolderTestowy.h"
 #include "tests/ProcesPotomny.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "FolderTestowy.h"
 #include "cli/Sciezki.h"
+#include "tests/FolderTestowy.h"
 #include "tests/ProcesPotomny.h"
 
 namespace {

@@ -2,30 +2,39 @@
 
 #include <nlohmann/json.hpp>
 
-#include "catalogue/Cp1250.h"
 #include "cli/Wypis.h"
+#include "text/Cp1250.h"
 
 namespace {
 
+TOpisPliku Wiersz(std::string_view typ, std::string_view kategoria, std::string_view programy) {
+  TOpisPliku wiersz;
+  wiersz.Rozszerzenie.Ustaw("ERR");
+  wiersz.Typ.Ustaw(typ);
+  wiersz.Kategoria.Ustaw(kategoria);
+  wiersz.Programy.Ustaw(programy);
+  return wiersz;
+}
+
 TRozpoznanie Rozpoznany() {
+  // The catalogue's text is Windows-1250.
+  static const TOpisPliku Log = Wiersz(cp1250::ZUtf8("Log błędu programu"), "Dokument tekstowy",
+                                       "Notatnik\rNotepad+\rNotepad2");
+  static const TOpisPliku BezProgramow = Wiersz("Bez programow", "", "");
   TRozpoznanie r;
   r.Stan = TStan::Rozpoznany;
-  r.Klucz.TekstSzesnastkowy = std::string(160, '0');
-  r.Klucz.Klucz.Rozszerzenie.Ustaw("ERR");
-  // The catalogue's text is Windows-1250.
-  r.ListaTypow = {cp1250::ZUtf8("Log błędu programu"), "Bez programow"};
-  r.ListaKategorii = {"Dokument tekstowy", ""};
-  r.ListaProgramow = {"Notatnik\rNotepad+\rNotepad2", ""};
-  r.ListaRozszerzen = {"ERR", "ERR"};
+  r.Odczyt.TekstSzesnastkowy = std::string(160, '0');
+  r.Odczyt.Klucz.Rozszerzenie.Ustaw("ERR");
+  r.Kandydaci = {&Log, &BezProgramow};
   return r;
 }
 
 TRozpoznanie Nierozpoznany(std::string_view rozszerzenie) {
   TRozpoznanie r;
   r.Stan = TStan::Nierozpoznany;
-  r.Klucz.TekstSzesnastkowy = "0102030405060708090A0B" + std::string(138, '0');
-  r.Klucz.Klucz.Rozszerzenie.Ustaw(rozszerzenie);
-  r.Klucz.Rozmiar = 11;
+  r.Odczyt.TekstSzesnastkowy = "0102030405060708090A0B" + std::string(138, '0');
+  r.Odczyt.Klucz.Rozszerzenie.Ustaw(rozszerzenie);
+  r.Odczyt.Rozmiar = 11;
   return r;
 }
 

@@ -5,14 +5,17 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <cstdio>
 #include <functional>
 #include <string>
 
-#include "catalogue/Cp1250.h"
+#include "engine/Klucz.h"
 #include "engine/ObslugaBaz.h"
+#include "tests/FolderTestowy.h"
 #include "tests/ProcesPotomny.h"
 #include "tests/core/Kandydaci.h"
 #include "tests/core/PlikiTestowe.h"
+#include "text/Cp1250.h"
 
 namespace {
 
@@ -103,11 +106,26 @@ TEST_F(CzyPlikTekstowyTest, BrakujacyPlik) {
             "Cannot open file \"" + sciezka + "\". No such file or directory");
 }
 
-// The message is internal text: the path in it is in Windows-1250 like the rest.
-TEST_F(CzyPlikTekstowyTest, SciezkaWKomunikacieWWindows1250) {
-  const std::string sciezka = folder_.Sciezka("żółw.txt");
-  EXPECT_EQ(cp1250::NaUtf8(Blad([&] { CzyPlikTekstowy(sciezka); })),
-            "Cannot open file \"" + sciezka + "\". No such file or directory");
+// The user must be able to tell which file failed: the path goes into the message byte for byte,
+// whatever letters it holds, Windows-1250 or not, and whether it is UTF-8 or not.
+TEST_F(CzyPlikTekstowyTest, SciezkaWKomunikacieBezZmian) {
+  for (const std::string nazwa : {"файл.txt", "żółw.txt", "\xBF\xF3\xB3w.txt"}) {
+    const std::string sciezka = folder_.Sciezka(nazwa);
+    EXPECT_EQ(Blad([&] { CzyPlikTekstowy(sciezka); }),
+              "Cannot open file \"" + sciezka + "\". No such file or directory");
+  }
+}
+
+// The key and the text test read one opening: a file put in the path's place between the two
+// reads is not the one tested, and the key's read does not move where the test starts.
+TEST_F(CzyPlikTekstowyTest, JednoOtwarcieDlaKluczaITestu) {
+  const std::string sciezka = folder_.Zapisz("notatka.txt", Tekst(5000));
+  TPlikDoOdczytu plik(sciezka);
+  ASSERT_TRUE(ZbudujKlucz(plik).has_value());
+  const std::string podmieniony = folder_.Zapisz("binarny", std::string("\x00\x01", 2));
+  ASSERT_EQ(std::rename(podmieniony.c_str(), sciezka.c_str()), 0);
+  EXPECT_TRUE(CzyPlikTekstowy(plik));
+  EXPECT_FALSE(CzyPlikTekstowy(sciezka));
 }
 
 TEST_F(CzyPlikTekstowyTest, FolderIPotokToBladOtwarcia) {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+#include "tests/FolderTestowy.h"
 #include "tests/ProcesPotomny.h"
 #include "tests/core/Kandydaci.h"
 #include "tests/core/PlikiTestowe.h"
@@ -19,7 +20,7 @@ namespace {
 
 const std::string SameZera(160, '0');
 
-std::string Opis(const TKlucz& klucz) {
+std::string Opis(const TOdczytPliku& klucz) {
   return klucz.TekstSzesnastkowy + " " + std::to_string(klucz.Rozmiar);
 }
 
@@ -38,7 +39,7 @@ class ZbudujKluczTest : public testing::Test {
 }  // namespace
 
 TEST_F(ZbudujKluczTest, PustyPlik) {
-  const TKlucz k = ZbudujKlucz(folder_.Zapisz("pusty.bin", ""));
+  const TOdczytPliku k = ZbudujKlucz(folder_.Zapisz("pusty.bin", ""));
   EXPECT_EQ(k.TekstSzesnastkowy, SameZera);
   EXPECT_EQ(k.Klucz.Sygnatura.Tekst(), SameZera);
   EXPECT_EQ(k.Rozmiar, 0);
@@ -49,7 +50,7 @@ TEST_F(ZbudujKluczTest, PustyPlik) {
 }
 
 TEST_F(ZbudujKluczTest, TrzyBajtyIZeraZaNimi) {
-  const TKlucz k = ZbudujKlucz(folder_.Zapisz("abc", "ABC"));
+  const TOdczytPliku k = ZbudujKlucz(folder_.Zapisz("abc", "ABC"));
   EXPECT_EQ(k.TekstSzesnastkowy, "414243" + std::string(154, '0'));
   EXPECT_EQ(k.Klucz.Sygnatura.Tekst(), k.TekstSzesnastkowy);
   EXPECT_EQ(k.Rozmiar, 3);
@@ -59,7 +60,7 @@ TEST_F(ZbudujKluczTest, TrzyBajtyIZeraZaNimi) {
 TEST_F(ZbudujKluczTest, Z500BajtowTylko80Pierwszych) {
   std::string bajty;
   for (int i = 0; i < 500; ++i) bajty.push_back(static_cast<char>(255 - i % 256));
-  const TKlucz k = ZbudujKlucz(folder_.Zapisz("dane.Dat", bajty));
+  const TOdczytPliku k = ZbudujKlucz(folder_.Zapisz("dane.Dat", bajty));
   EXPECT_EQ(k.TekstSzesnastkowy, Hex(bajty.substr(0, 80)));
   EXPECT_EQ(k.TekstSzesnastkowy.substr(0, 8), "FFFEFDFC");
   EXPECT_EQ(k.Klucz.Sygnatura.Tekst(), k.TekstSzesnastkowy);
@@ -74,13 +75,13 @@ TEST_F(ZbudujKluczTest, RzadkiPlikPonad4GiBMaPelnyRozmiar) {
   ASSERT_GE(fd, 0);
   ASSERT_EQ(::ftruncate(fd, rozmiar), 0);
   ::close(fd);
-  const TKlucz k = ZbudujKlucz(sciezka);
+  const TOdczytPliku k = ZbudujKlucz(sciezka);
   EXPECT_EQ(k.Rozmiar, rozmiar);
   EXPECT_EQ(k.TekstSzesnastkowy, "4344303031" + std::string(150, '0'));
 }
 
 TEST_F(ZbudujKluczTest, BrakujacyPlikDajeZeraIRozmiarZero) {
-  const TKlucz k = ZbudujKlucz(folder_.Sciezka("nie-ma-mnie.zip"));
+  const TOdczytPliku k = ZbudujKlucz(folder_.Sciezka("nie-ma-mnie.zip"));
   EXPECT_EQ(Opis(k), SameZera + " 0");
   EXPECT_EQ(k.Klucz.Rozszerzenie.Tekst(), "ZIP");
 }
@@ -88,7 +89,7 @@ TEST_F(ZbudujKluczTest, BrakujacyPlikDajeZeraIRozmiarZero) {
 TEST_F(ZbudujKluczTest, FolderDajeZeraIRozmiarZero) {
   const std::string sciezka = folder_.Sciezka("folder.d");
   ASSERT_EQ(::mkdir(sciezka.c_str(), 0755), 0);
-  const TKlucz k = ZbudujKlucz(sciezka);
+  const TOdczytPliku k = ZbudujKlucz(sciezka);
   EXPECT_EQ(Opis(k), SameZera + " 0");
   EXPECT_EQ(k.Klucz.Rozszerzenie.Tekst(), "D");
 }
@@ -114,17 +115,17 @@ TEST_F(ZbudujKluczTest, PlikBezPrawaOdczytuDajeZeraIRozmiarZero) {
 // File names are the file system's bytes: a name that is not UTF-8 still opens, and the key's
 // extension is the Windows-1250 form of a UTF-8 name, Polish letters kept in lower case.
 TEST_F(ZbudujKluczTest, NazwyPlikowZPolskimiLiterami) {
-  const TKlucz latin2 = ZbudujKlucz(folder_.Zapisz("\xBF\xF3\xB3w.bin", "GIF89a"));
+  const TOdczytPliku latin2 = ZbudujKlucz(folder_.Zapisz("\xBF\xF3\xB3w.bin", "GIF89a"));
   EXPECT_EQ(latin2.TekstSzesnastkowy.substr(0, 12), "474946383961");
   EXPECT_EQ(latin2.Rozmiar, 6);
 
-  const TKlucz utf8 = ZbudujKlucz(folder_.Zapisz("zdjęcie.żółw", "x"));
+  const TOdczytPliku utf8 = ZbudujKlucz(folder_.Zapisz("zdjęcie.żółw", "x"));
   EXPECT_EQ(utf8.Rozmiar, 1);
   EXPECT_EQ(utf8.Klucz.Rozszerzenie.Tekst(), "\xBF\xF3\xB3W");
 }
 
 TEST_F(ZbudujKluczTest, RozszerzenieKluczaUcinaneDoSzesciuZnakow) {
-  const TKlucz k = ZbudujKlucz(folder_.Zapisz(".htaccess", "Options -Indexes\n"));
+  const TOdczytPliku k = ZbudujKlucz(folder_.Zapisz(".htaccess", "Options -Indexes\n"));
   EXPECT_EQ(k.Klucz.Rozszerzenie.Tekst(), "HTACCE");
   EXPECT_EQ(k.Rozmiar, 17);
 }

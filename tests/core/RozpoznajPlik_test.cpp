@@ -10,8 +10,8 @@
 #include "catalogue/Katalog.h"
 #include "engine/Klucz.h"
 #include "engine/ObslugaBaz.h"
+#include "tests/FolderTestowy.h"
 #include "tests/core/Kandydaci.h"
-#include "tests/core/PlikiTestowe.h"
 
 namespace {
 

@@ -32,22 +32,6 @@ constexpr timespec BezZmiany{.tv_sec = 0, .tv_nsec = UTIME_OMIT};
 
 }  // namespace
 
-TKatalogTymczasowy::TKatalogTymczasowy() {
-  std::string wzor = (std::filesystem::temp_directory_path() / "rozpoznik-XXXXXX").native();
-  if (::mkdtemp(wzor.data()) == nullptr) throw std::runtime_error("mkdtemp");
-  sciezka_ = wzor;
-  // Some tests run the check as an unprivileged user, who must reach the marker.
-  std::filesystem::permissions(
-      sciezka_, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
-                    std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
-                    std::filesystem::perms::others_exec);
-}
-
-TKatalogTymczasowy::~TKatalogTymczasowy() {
-  std::error_code blad;
-  std::filesystem::remove_all(sciezka_, blad);
-}
-
 void ZapiszPlik(const std::string& Sciezka, const std::string& Tresc) {
   std::ofstream(Sciezka, std::ios::binary) << Tresc;
 }

@@ -1,27 +1,13 @@
 #pragma once
 
-// Files for the tests of the update check: a scratch folder, and a file's times read and set
-// straight through the system, apart from the code under test.
+// Files for the tests of the update check: a file's content and times read and set straight
+// through the system, apart from the code under test.
 
 #include <ctime>
 #include <ostream>
 #include <string>
 
-#include "update/SprawdzCzyNowaWersja.h"
-
-// A fresh folder that anyone may enter, removed with everything in it when the object goes.
-class TKatalogTymczasowy {
- public:
-  TKatalogTymczasowy();
-  ~TKatalogTymczasowy();
-  TKatalogTymczasowy(const TKatalogTymczasowy&) = delete;
-  TKatalogTymczasowy& operator=(const TKatalogTymczasowy&) = delete;
-
-  const std::string& Sciezka() const { return sciezka_; }
-
- private:
-  std::string sciezka_;
-};
+#include "update/TCzasLokalny.h"
 
 void ZapiszPlik(const std::string& Sciezka, const std::string& Tresc);
 std::string CzytajPlik(const std::string& Sciezka);

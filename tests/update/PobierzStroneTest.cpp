@@ -6,6 +6,7 @@
 
 #include "PlikiTestowe.h"
 #include "SerwerHttp.h"
+#include "tests/FolderTestowy.h"
 #include "update/PobierzStrone.h"
 
 namespace {
@@ -76,8 +77,8 @@ TEST(PobierzStrone, FollowsRedirectsUpToFive) {
 }
 
 TEST(PobierzStrone, DoesNotFollowARedirectToALocalFile) {
-  TKatalogTymczasowy katalog;
-  const std::string tajny = katalog.Sciezka() + "/tajny.txt";
+  TFolderTestowy katalog;
+  const std::string tajny = katalog.Sciezka("tajny.txt");
   ZapiszPlik(tajny, "tajemnica");
   TSerwerHttp serwer([&](const std::string&) {
     return TOdpowiedzHttp{.Status = "302 Found", .Naglowki = {"Location: file://" + tajny}};

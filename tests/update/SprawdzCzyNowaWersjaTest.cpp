@@ -13,6 +13,7 @@
 
 #include "PlikiTestowe.h"
 #include "SerwerHttp.h"
+#include "tests/FolderTestowy.h"
 #include "tests/ProcesPotomny.h"
 #include "update/SprawdzCzyNowaWersja.h"
 
@@ -41,8 +42,8 @@ class SprawdzCzyNowaWersjaTest : public ::testing::Test {
     const std::lock_guard blokada(straz_);
     return TOdpowiedzHttp{.Tresc = odpowiedzStrony_};
   }};
-  TKatalogTymczasowy katalog_;
-  const std::string znacznik_ = katalog_.Sciezka() + "/readme.txt";
+  TFolderTestowy katalog_;
+  const std::string znacznik_ = katalog_.Sciezka("readme.txt");
   TCzasLokalny teraz_ = Czas(2024, 4, 2, 15, 30, 0);
   std::vector<std::string> pytania_;
   std::vector<std::string> otwarte_;
@@ -65,7 +66,7 @@ class SprawdzCzyNowaWersjaTest : public ::testing::Test {
               return wyborUzytkownika_;
             },
         .OtworzAdres = [this](const std::string& adres) { otwarte_.push_back(adres); }};
-    SprawdzCzyNowaWersja(TytulOkna, serwer_.Adres(), srodowisko, pulpit);
+    SprawdzCzyNowaWersja(TytulOkna, TWitryna(serwer_.Adres()), srodowisko, pulpit);
   }
 
   std::size_t LiczbaZapytan() const { return serwer_.Zapytania().size(); }
@@ -180,7 +181,8 @@ TEST_F(SprawdzCzyNowaWersjaTest, NoNetworkLeavesEverythingAsItWas) {
   const TPulpitAktualizacji pulpit{
       .ZapytajTakNie = [&](const std::string&) { return zapytal = true; },
       .OtworzAdres = [](const std::string&) {}};
-  SprawdzCzyNowaWersja("Rozpoznik", "http://127.0.0.1:" + std::to_string(PortBezSerwera()) + "/",
+  SprawdzCzyNowaWersja("Rozpoznik",
+                       TWitryna("http://127.0.0.1:" + std::to_string(PortBezSerwera()) + "/"),
                        srodowisko, pulpit);
   EXPECT_FALSE(zapytal);
   EXPECT_EQ(CzasZapisu(znacznik_), Czas(2020, 1, 1));
@@ -262,8 +264,9 @@ TEST_F(SprawdzCzyNowaWersjaTest, NeverThrowsWhateverTheDesktopDoes) {
   const TPulpitAktualizacji rzucajacy{
       .ZapytajTakNie = [](const std::string&) -> bool { throw std::runtime_error("no display"); },
       .OtworzAdres = [](const std::string&) {}};
-  EXPECT_NO_THROW(SprawdzCzyNowaWersja("Rozpoznik", serwer_.Adres(), srodowisko, rzucajacy));
-  EXPECT_NO_THROW(SprawdzCzyNowaWersja("Rozpoznik", serwer_.Adres(), {}, {}));
+  EXPECT_NO_THROW(
+      SprawdzCzyNowaWersja("Rozpoznik", TWitryna(serwer_.Adres()), srodowisko, rzucajacy));
+  EXPECT_NO_THROW(SprawdzCzyNowaWersja("Rozpoznik", TWitryna(serwer_.Adres()), {}, {}));
   EXPECT_EQ(LiczbaZapytan(), 1u);
 }
 

@@ -13,7 +13,8 @@ TSrodowiskoAktualizacji SrodowiskoBezZnacznika(const QTemporaryDir& Katalog) {
 }
 
 std::unique_ptr<TForm1> PokazaneOkno(TPulpitTestowy& Pulpit, const QTemporaryDir& Katalog) {
-  auto okno = std::make_unique<TForm1>(Pulpit, AdresTestowy, SrodowiskoBezZnacznika(Katalog));
+  auto okno =
+      std::make_unique<TForm1>(Pulpit, TWitryna(AdresTestowy), SrodowiskoBezZnacznika(Katalog));
   okno->show();
   if (!QTest::qWaitForWindowExposed(okno.get())) qFatal("the window was not shown");
   return okno;

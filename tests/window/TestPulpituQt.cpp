@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "catalogue/Cp1250.h"
 #include "tests/window/Pomocnicy.h"
+#include "text/Cp1250.h"
 #include "window/DialogOtwarcia.h"
 #include "window/OknaKomunikatow.h"
 #include "window/PulpitQt.h"

@@ -16,14 +16,14 @@
 
 namespace {
 
-struct TKandydaci {
+struct TListyKandydatow {
   TListaTekstow Typy, Rozszerzenia, Kategorie, Programy;
 };
 
 // What the engine finds for a file: the window must show exactly that.
-TKandydaci KandydaciSilnika(const QString& Sciezka) {
+TListyKandydatow KandydaciSilnika(const QString& Sciezka) {
   const std::string sciezka = Bajty(Sciezka);
-  TKandydaci k;
+  TListyKandydatow k;
   RozpoznajPlik(ZbudujKlucz(sciezka).Klucz, sciezka, k.Typy, k.Rozszerzenia, k.Kategorie,
                 k.Programy);
   return k;
@@ -196,7 +196,7 @@ class TestRozpoznawania : public QObject {
     QTest::mouseClick(okno_->SpeedButton1, Qt::LeftButton);
 
     const std::string oczekiwany =
-        "Cannot open file \"" + ZQString(znikajacy) + "\". " + std::strerror(ENOENT);
+        "Cannot open file \"" + Bajty(znikajacy) + "\". " + std::strerror(ENOENT);
     QCOMPARE(pulpit_.Bledy, std::vector<std::string>{oczekiwany});
     QCOMPARE(okno_->Edit1->text(), znikajacy);
     SprawdzBezWyniku(*okno_);
@@ -268,7 +268,7 @@ class TestRozpoznawania : public QObject {
   }
 
   void PokazujeKandydata(const QString& Plik, std::size_t Numer) {
-    const TKandydaci k = KandydaciSilnika(Plik);
+    const TListyKandydatow k = KandydaciSilnika(Plik);
     QVERIFY(Numer < k.Typy.size());
     QCOMPARE(okno_->TypEdit->text(), NaQString(k.Typy[Numer]));
     QCOMPARE(okno_->KategoriaEdit->text(), NaQString(k.Kategorie[Numer]));

@@ -4,9 +4,9 @@
 #include <QDateTime>
 #include <QFile>
 
-#include "catalogue/Cp1250.h"
 #include "tests/window/Pomocnicy.h"
 #include "tests/window/SerwerTestowy.h"
+#include "text/Cp1250.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ class TestStartu : public QObject {
   void pytanieZanimOknoSiePokaze() {
     Postarz(8);
     TSerwerTestowy serwer("1", CzekanieNaZapytanieMs);
-    TForm1 okno(pulpit_, serwer.Adres(), Srodowisko());
+    TForm1 okno(pulpit_, TWitryna(serwer.Adres()), Srodowisko());
     QCOMPARE(serwer.Zapytanie(),
              std::string("GET /aktual.php?rand=42&program=Rozpoznik%20wersja%201.4 HTTP/1.1"));
     QCOMPARE(pulpit_.Pytania,
@@ -73,7 +73,7 @@ class TestStartu : public QObject {
     Postarz(8);
     TSerwerTestowy serwer("1", CzekanieNaZapytanieMs);
     pulpit_.OdpowiedzTakNie = true;
-    TForm1 okno(pulpit_, serwer.Adres(), Srodowisko());
+    TForm1 okno(pulpit_, TWitryna(serwer.Adres()), Srodowisko());
     QCOMPARE(pulpit_.Adresy, std::vector<std::string>{serwer.Adres() + "?s=rozszerzenia"});
   }
 
@@ -81,7 +81,7 @@ class TestStartu : public QObject {
     Postarz(8);
     TSerwerTestowy serwer("1", CzekanieNaZapytanieMs);
     pulpit_.PrzyPytaniu = [] { throw std::runtime_error("pytanie zawiodło"); };
-    TForm1 okno(pulpit_, serwer.Adres(), Srodowisko());
+    TForm1 okno(pulpit_, TWitryna(serwer.Adres()), Srodowisko());
     QCOMPARE(pulpit_.Pytania.size(), 1u);
     QVERIFY(okno.ListaTypow && okno.ListaKategorii && okno.ListaProgramow && okno.ListaRozszerzen);
     QVERIFY(okno.ListaTypow->empty());
@@ -90,7 +90,7 @@ class TestStartu : public QObject {
   void swiezyZnacznikBezSieci() {
     Postarz(1);
     TSerwerTestowy serwer("1", CzekanieNaBrakZapytaniaMs);
-    TForm1 okno(pulpit_, serwer.Adres(), Srodowisko());
+    TForm1 okno(pulpit_, TWitryna(serwer.Adres()), Srodowisko());
     QCOMPARE(serwer.Zapytanie(), std::string());
     QVERIFY(pulpit_.Pytania.empty());
     QVERIFY(okno.ListaTypow);

@@ -4,9 +4,9 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
-#include "catalogue/Cp1250.h"
 #include "engine/Klucz.h"
 #include "tests/window/Pomocnicy.h"
+#include "text/Cp1250.h"
 #include "window/ZglosNieznanyPlik.h"
 
 namespace {
@@ -110,11 +110,11 @@ class TestZgloszenia : public QObject {
 
   void plikKtoregoNieOtwarto() {
     const std::string sciezka = Bajty(katalog_.filePath(QStringLiteral("nie/ma/tego.xyz")));
-    const TKlucz klucz = ZbudujKlucz(sciezka);
+    const TOdczytPliku klucz = ZbudujKlucz(sciezka);
     pulpit_.TypSystemowy.clear();
     pulpit_.OdpowiedzOkAnuluj = true;
-    ZglosNieznanyPlik(pulpit_, AdresTestowy, sciezka, klucz.Klucz, klucz.TekstSzesnastkowy,
-                      klucz.Rozmiar);
+    ZglosNieznanyPlik(pulpit_, TWitryna(AdresTestowy), sciezka, klucz.Klucz,
+                      klucz.TekstSzesnastkowy, klucz.Rozmiar);
     QCOMPARE(pulpit_.Potwierdzenia,
              std::vector<std::string>{Komunikat("00000000000000000000", "XYZ", "", "0")});
     QCOMPARE(pulpit_.Adresy,
@@ -138,12 +138,6 @@ class TestZgloszenia : public QObject {
     QCOMPARE(wartosci.keys(), (QList<QByteArray>{"bajty", "ext", "rozm", "s", "typ"}));
     QCOMPARE(wartosci.value("typ"), QByteArray::fromStdString(typ));
     QCOMPARE(wartosci.value("ext"), QByteArray("X&Y"));
-  }
-
-  void kodowanieZostawiaZnakiNiezastrzezone() {
-    QCOMPARE(KodujWartoscAdresu("AZaz09-._~"), std::string("AZaz09-._~"));
-    QCOMPARE(KodujWartoscAdresu(std::string("/?=\x7F\x80\xFF", 6)),
-             std::string("%2F%3F%3D%7F%80%FF"));
   }
 
   void anulowanieNieOtwieraNiczego() {

@@ -4,7 +4,7 @@
 
 #include <ctime>
 
-#include "update/SprawdzCzyNowaWersja.h"
+#include "update/TCzasLokalny.h"
 
 inline TCzasLokalny ZeStrukturyTm(const std::tm& Czas) {
   return {.Rok = Czas.tm_year + 1900,

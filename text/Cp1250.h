@@ -1,8 +1,12 @@
 #pragma once
 
-// The program keeps all of its text in the Windows-1250 code page, like the Polish Windows it
-// was written for. Conversion happens only where text meets the outside world: UTF-8 source
-// literals, file names, the toolkit and JSON output.
+// The program keeps its own text (the catalogue, the key, the report's values, the window's
+// texts) in the Windows-1250 code page, like the Polish Windows it was written for. Conversion
+// happens only where that text meets the outside world: UTF-8 source literals, the toolkit and
+// the command line's output. File names and the system's messages are not converted at all.
+//
+// The code point tables are constexpr: the catalogue converts its UTF-8 literals at compile
+// time.
 
 #include <array>
 #include <cstddef>
@@ -33,10 +37,6 @@ inline constexpr std::array<char32_t, 128> GornaPolowa = {
     0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,  //
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
-
-constexpr char32_t ZnakUnicode(unsigned char bajt) {
-  return bajt < 0x80 ? char32_t{bajt} : GornaPolowa[bajt - 0x80u];
-}
 
 // The byte that stands for a code point, or nothing when the code page has none.
 constexpr std::optional<unsigned char> Bajt(char32_t znak) {
@@ -77,48 +77,10 @@ constexpr std::optional<char32_t> CzytajUtf8(std::string_view tekst, std::size_t
   return znak;
 }
 
-// Windows-1250 text of a UTF-8 text, or nothing when a character has no place in the code
-// page or the UTF-8 is malformed.
-constexpr std::optional<std::string> ZUtf8Dokladnie(std::string_view utf8) {
-  std::string wynik;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto znak = CzytajUtf8(utf8, i);
-    if (!znak) return std::nullopt;
-    const auto b = Bajt(*znak);
-    if (!b) return std::nullopt;
-    wynik.push_back(static_cast<char>(*b));
-  }
-  return wynik;
-}
-
 // Windows-1250 text of a UTF-8 text; what the code page cannot hold becomes "?", as the
 // ANSI interfaces of Windows render such characters.
-constexpr std::string ZUtf8(std::string_view utf8) {
-  std::string wynik;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto znak = CzytajUtf8(utf8, i);
-    const auto b = znak ? Bajt(*znak) : std::nullopt;
-    wynik.push_back(b ? static_cast<char>(*b) : '?');
-  }
-  return wynik;
-}
+std::string ZUtf8(std::string_view utf8);
 
-constexpr std::string NaUtf8(std::string_view tekst) {
-  std::string wynik;
-  for (const char c : tekst) {
-    const char32_t z = ZnakUnicode(static_cast<unsigned char>(c));
-    if (z < 0x80) {
-      wynik.push_back(static_cast<char>(z));
-    } else if (z < 0x800) {
-      wynik.push_back(static_cast<char>(0xC0u | (z >> 6)));
-      wynik.push_back(static_cast<char>(0x80u | (z & 0x3Fu)));
-    } else {
-      wynik.push_back(static_cast<char>(0xE0u | (z >> 12)));
-      wynik.push_back(static_cast<char>(0x80u | ((z >> 6) & 0x3Fu)));
-      wynik.push_back(static_cast<char>(0x80u | (z & 0x3Fu)));
-    }
-  }
-  return wynik;
-}
+std::string NaUtf8(std::string_view tekst);
 
 }  // namespace cp1250
