@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "catalogue/Cp1250.h"
-#include "engine/Szesnastkowo.h"
+#include "text/Cp1250.h"
+#include "text/Szesnastkowo.h"
 
 namespace {
 

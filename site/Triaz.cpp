@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <map>
 
-#include "catalogue/Cp1250.h"
 #include "catalogue/Katalog.h"
 #include "catalogue/ZasadyKatalogu.h"
 #include "engine/ObslugaBaz.h"
 #include "site/Kodowanie.h"
+#include "text/Cp1250.h"
 
 namespace {
 
@@ -71,16 +71,17 @@ std::vector<std::string> TypyZKatalogu(const std::string& Bajty, const std::stri
   TOpisPliku klucz;
   klucz.Rozszerzenie.Ustaw(cp1250::ZUtf8(Rozszerzenie));
   klucz.Sygnatura.Ustaw(Bajty);
-  TListaTekstow typy, rozszerzenia, kategorie, programy;
+  TKandydaci kandydaci;
+  // No file stands behind a report: the text test, reached only when no signature or pattern
+  // fits, finds this one closed and ends the lookup with nothing found.
+  TPlikDoOdczytu brak("");
   try {
-    // No file stands behind a report: the text test, reached only when no signature or pattern
-    // fits, can't open the empty name and ends the lookup with nothing found.
-    if (!RozpoznajPlik(klucz, "", typy, rozszerzenia, kategorie, programy)) return {};
+    if (!RozpoznajPlik(klucz, brak, kandydaci)) return {};
   } catch (const EBladOtwarciaPliku&) {
     return {};
   }
   std::vector<std::string> wynik;
-  for (const std::string& typ : typy) wynik.push_back(cp1250::NaUtf8(typ));
+  for (const TOpisPliku* wiersz : kandydaci) wynik.push_back(cp1250::NaUtf8(wiersz->Typ.Tekst()));
   return wynik;
 }
 

@@ -3,9 +3,9 @@
 #include <charconv>
 #include <optional>
 
-#include "catalogue/Cp1250.h"
 #include "site/Kodowanie.h"
 #include "site/Parametry.h"
+#include "text/Cp1250.h"
 
 namespace {
 

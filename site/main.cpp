@@ -6,9 +6,9 @@
 #include <mutex>
 #include <set>
 
+#include "site/Serwer.h"
 #include "site/Sygnaly.h"
 #include "site/Ustawienia.h"
-#include "site/Witryna.h"
 
 namespace {
 
@@ -81,14 +81,14 @@ int main(int argc, char** argv) {
   std::ranges::sort(u.Pobrania, {}, &TPobranie::Rodzaj);
 
   try {
-    TWitryna witryna(u, DoDziennika);
-    if (witryna.Zwiaz() < 0) {
+    TSerwer serwer(u, DoDziennika);
+    if (serwer.Zwiaz() < 0) {
       std::cerr << "rozpoznik-site: cannot listen on " << nasluch << '\n';
       return 1;
     }
     DoDziennika("listening on " + nasluch + ", latest version " + najnowsza);
-    const TStraznikSygnalow straznik([&] { witryna.Zatrzymaj(); });
-    return witryna.Obsluguj() ? 0 : 1;
+    const TStraznikSygnalow straznik([&] { serwer.Zatrzymaj(); });
+    return serwer.Obsluguj() ? 0 : 1;
   } catch (const EBladBazy& b) {
     std::cerr << "rozpoznik-site: " << b.what() << '\n';
     return 1;

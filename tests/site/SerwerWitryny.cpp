@@ -2,33 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <random>
-
 TSerwerWitryny::TSerwerWitryny(TUstawienia Ustawienia) {
-  std::random_device los;
-  katalog_ = (std::filesystem::temp_directory_path() /
-              ("rozpoznik-site-test-" + std::to_string(los()) + std::to_string(los())))
-                 .string();
-  std::filesystem::create_directory(katalog_);
   Ustawienia.Host = "127.0.0.1";
   Ustawienia.Port = 0;
-  Ustawienia.Baza = katalog_ + "/zgloszenia.db";
-  witryna_ = std::make_unique<TWitryna>(std::move(Ustawienia), [this](const std::string& Wiersz) {
+  Ustawienia.Baza = folder_.Sciezka("zgloszenia.db");
+  serwer_ = std::make_unique<TSerwer>(std::move(Ustawienia), [this](const std::string& Wiersz) {
     const std::lock_guard blokada(straz_);
     dziennik_.push_back(Wiersz);
     nowyWiersz_.notify_all();
   });
-  port_ = witryna_->Zwiaz();
+  port_ = serwer_->Zwiaz();
   EXPECT_GT(port_, 0);
-  watek_ = std::thread([this] { witryna_->Obsluguj(); });
+  watek_ = std::thread([this] { serwer_->Obsluguj(); });
 }
 
 TSerwerWitryny::~TSerwerWitryny() {
-  witryna_->Zatrzymaj();
+  serwer_->Zatrzymaj();
   watek_.join();
-  witryna_.reset();
-  std::filesystem::remove_all(katalog_);
+  serwer_.reset();
 }
 
 std::string TSerwerWitryny::Adres() const {

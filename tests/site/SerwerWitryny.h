@@ -12,7 +12,8 @@
 #include <thread>
 #include <vector>
 
-#include "site/Witryna.h"
+#include "site/Serwer.h"
+#include "tests/FolderTestowy.h"
 
 class TSerwerWitryny {
  public:
@@ -29,14 +30,14 @@ class TSerwerWitryny {
   // The log once it has at least `Wierszy` lines, or after 5 seconds: the server writes a
   // request's line after its answer has gone.
   std::vector<std::string> Dziennik(std::size_t Wierszy) const;
-  TBaza& Baza() { return witryna_->Baza(); }
+  TBaza& Baza() { return serwer_->Baza(); }
 
  private:
-  std::string katalog_;
+  TFolderTestowy folder_;
   mutable std::mutex straz_;
   mutable std::condition_variable nowyWiersz_;
   std::vector<std::string> dziennik_;
-  std::unique_ptr<TWitryna> witryna_;
+  std::unique_ptr<TSerwer> serwer_;
   int port_ = -1;
   std::thread watek_;
 };

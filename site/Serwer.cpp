@@ -1,4 +1,4 @@
-#include "site/Witryna.h"
+#include "site/Serwer.h"
 
 #include <httplib.h>
 
@@ -58,7 +58,7 @@ std::size_t BajtyNaglowkow(const Request& Zapytanie) {
 
 }  // namespace
 
-struct TWitryna::TStan {
+struct TSerwer::TStan {
   TUstawienia Ustawienia;
   TDziennik Dziennik;
   TBaza Baza;
@@ -229,14 +229,14 @@ struct TWitryna::TStan {
   }
 };
 
-TWitryna::TWitryna(TUstawienia Ustawienia, TDziennik Dziennik)
+TSerwer::TSerwer(TUstawienia Ustawienia, TDziennik Dziennik)
     : stan_(std::make_unique<TStan>(std::move(Ustawienia), std::move(Dziennik))) {
   stan_->Przygotuj();
 }
 
-TWitryna::~TWitryna() = default;
+TSerwer::~TSerwer() = default;
 
-int TWitryna::Zwiaz() {
+int TSerwer::Zwiaz() {
   const TUstawienia& u = stan_->Ustawienia;
   if (u.Port == 0) {
     stan_->Port = stan_->Serwer.bind_to_any_port(u.Host);
@@ -246,14 +246,14 @@ int TWitryna::Zwiaz() {
   return stan_->Port;
 }
 
-bool TWitryna::Obsluguj() {
+bool TSerwer::Obsluguj() {
   return stan_->Port > 0 && stan_->Serwer.listen_after_bind();
 }
 
-void TWitryna::Zatrzymaj() {
+void TSerwer::Zatrzymaj() {
   stan_->Serwer.stop();
 }
 
-TBaza& TWitryna::Baza() {
+TBaza& TSerwer::Baza() {
   return stan_->Baza;
 }

@@ -12,13 +12,13 @@
 // A line of the log, without its line end.
 using TDziennik = std::function<void(const std::string& Wiersz)>;
 
-class TWitryna {
+class TSerwer {
  public:
   // Opens the database; throws EBladBazy.
-  TWitryna(TUstawienia Ustawienia, TDziennik Dziennik);
-  ~TWitryna();
-  TWitryna(const TWitryna&) = delete;
-  TWitryna& operator=(const TWitryna&) = delete;
+  TSerwer(TUstawienia Ustawienia, TDziennik Dziennik);
+  ~TSerwer();
+  TSerwer(const TSerwer&) = delete;
+  TSerwer& operator=(const TSerwer&) = delete;
 
   // Binds the listening socket to the configured host and port (0 takes a free one) and
   // returns the port, or -1. Connections wait from then on, until Obsluguj takes them.
