@@ -17,16 +17,36 @@
 
 namespace {
 
-// A sequence of at most 4 bytes as one number, its length in the top byte.
-std::uint64_t Klucz(std::string_view bajty) {
-  std::uint64_t k = bajty.size();
-  for (const char c : bajty) k = (k << 8) | static_cast<unsigned char>(c);
-  return k;
+// A sequence of at most 4 bytes as one number, the first byte highest.
+std::uint32_t Numer(std::string_view bajty) {
+  std::uint32_t n = 0;
+  for (const char c : bajty) n = (n << 8) | static_cast<unsigned char>(c);
+  return n;
 }
 
+// Sets of sequences, one for each length from 1 to 4: those of up to 3 bytes as bitmaps, those
+// of 4 in ascending order, as code point order is byte order.
+struct TZbiory {
+  std::vector<bool> Krotkie[3] = {std::vector<bool>(1u << 8), std::vector<bool>(1u << 16),
+                                  std::vector<bool>(1u << 24)};
+  std::vector<std::uint32_t> Czterobajtowe;
+
+  void Dodaj(std::string_view s) {
+    if (s.size() < 4) {
+      Krotkie[s.size() - 1][Numer(s)] = true;
+    } else if (Czterobajtowe.empty() || Czterobajtowe.back() != Numer(s)) {
+      Czterobajtowe.push_back(Numer(s));
+    }
+  }
+  bool Zawiera(std::string_view s) const {
+    if (s.size() < 4) return Krotkie[s.size() - 1][Numer(s)];
+    return std::ranges::binary_search(Czterobajtowe, Numer(s));
+  }
+};
+
 struct TDefinicja {
-  std::vector<std::uint64_t> Pelne;     // every valid sequence
-  std::vector<std::uint64_t> Poczatki;  // every beginning of one, shorter than it
+  TZbiory Pelne;     // every valid sequence
+  TZbiory Poczatki;  // every beginning of one, shorter than it
 
   TDefinicja() {
     for (char32_t z = 0; z <= 0x10FFFF; ++z) {
@@ -43,18 +63,14 @@ struct TDefinicja {
         s = {static_cast<char>(0xF0 | (z >> 18)), static_cast<char>(0x80 | ((z >> 12) & 0x3F)),
              static_cast<char>(0x80 | ((z >> 6) & 0x3F)), static_cast<char>(0x80 | (z & 0x3F))};
       }
-      Pelne.push_back(Klucz(s));
-      for (std::size_t n = 1; n < s.size(); ++n) Poczatki.push_back(Klucz(s.substr(0, n)));
-    }
-    for (auto* v : {&Pelne, &Poczatki}) {
-      std::ranges::sort(*v);
-      v->erase(std::unique(v->begin(), v->end()), v->end());
+      Pelne.Dodaj(s);
+      for (std::size_t n = 1; n < s.size(); ++n) Poczatki.Dodaj(s.substr(0, n));
     }
   }
-
-  bool Pelna(std::string_view s) const { return std::ranges::binary_search(Pelne, Klucz(s)); }
-  bool Poczatek(std::string_view s) const { return std::ranges::binary_search(Poczatki, Klucz(s)); }
 };
+
+// Built once before the first input, outside the time limit of each.
+const TDefinicja* Definicja = nullptr;
 
 struct TKawalek {
   std::size_t Dlugosc;
@@ -63,19 +79,19 @@ struct TKawalek {
 };
 
 std::vector<TKawalek> WedlugDefinicji(std::string_view bajty) {
-  static const TDefinicja definicja;
+  const TDefinicja& definicja = *Definicja;
   std::vector<TKawalek> wynik;
   for (std::size_t i = 0; i < bajty.size();) {
     const std::string_view reszta = bajty.substr(i);
     std::size_t dlugosc = 0;
     bool znak = false;
     for (std::size_t n = 1; n <= std::min<std::size_t>(4, reszta.size()); ++n) {
-      if (definicja.Pelna(reszta.substr(0, n))) {
+      if (definicja.Pelne.Zawiera(reszta.substr(0, n))) {
         dlugosc = n;
         znak = true;
         break;
       }
-      if (definicja.Poczatek(reszta.substr(0, n))) dlugosc = n;
+      if (definicja.Poczatki.Zawiera(reszta.substr(0, n))) dlugosc = n;
     }
     if (dlugosc == 0) dlugosc = 1;
     wynik.push_back({dlugosc, znak});
@@ -89,6 +105,12 @@ void Sprawdz(bool warunek) {
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  static const TDefinicja definicja;
+  Definicja = &definicja;
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
   const std::string_view bajty(reinterpret_cast<const char*>(dane), rozmiar);
