@@ -30,16 +30,9 @@ void Sprawdz(bool warunek) {
   if (!warunek) std::abort();
 }
 
-// A folder of this process's own, for the one file of each input.
-const std::filesystem::path& Folder() {
-  static const std::filesystem::path folder = [] {
-    std::string wzor = (std::filesystem::temp_directory_path() / "rozpoznik-fuzz-XXXXXX").string();
-    Sprawdz(::mkdtemp(wzor.data()) != nullptr);
-    std::atexit([] { std::filesystem::remove_all(Folder()); });
-    return std::filesystem::path(wzor);
-  }();
-  return folder;
-}
+// A folder of this process's own, for the one file of each input. Its name is a plain array, so
+// that it outlives the destructors that run at exit before the folder is removed.
+char Folder[] = "/tmp/rozpoznik-fuzz-XXXXXX";
 
 std::string Szesnastkowo(std::string_view bajty) {
   std::string wynik;
@@ -110,6 +103,12 @@ TKandydaci WedlugRegul(const std::vector<std::size_t>& sygnatury, std::size_t tr
 
 }  // namespace
 
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  Sprawdz(::mkdtemp(Folder) != nullptr);
+  std::atexit([] { ::rmdir(Folder); });
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
   if (rozmiar == 0) return 0;
   const std::string_view wejscie(reinterpret_cast<const char*>(dane), rozmiar);
@@ -120,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   std::ranges::replace(nazwa, '/', '_');
   std::ranges::replace(nazwa, '\0', '_');
   const std::string_view tresc = wejscie.substr(1 + dlugoscNazwy);
-  const std::string sciezka = (Folder() / nazwa).string();
+  const std::string sciezka = std::string(Folder) + "/" + nazwa;
   std::ofstream(sciezka, std::ios::binary)
       .write(tresc.data(), static_cast<std::streamsize>(tresc.size()));
 
