@@ -78,6 +78,14 @@ TEST_F(ZbudujKluczTest, NazwyPlikowZPolskimiLiterami) {
   EXPECT_EQ(utf8.Klucz.Rozszerzenie.Tekst(), "\xBF\xF3\xB3W");
 }
 
+// An overlong form is not the character it imitates: no dot hides in "<C0 AE>", and no NUL
+// byte comes out of "<C0 80>".
+TEST_F(ZbudujKluczTest, NadmiarowyZapisUtf8NieDajeRozszerzenia) {
+  EXPECT_EQ(ZbudujKlucz(folder_.Zapisz("overlong\xC0\xAEpng", "x")).Klucz.Rozszerzenie.Tekst(), "");
+  EXPECT_EQ(ZbudujKlucz(folder_.Zapisz("nul.\xC0\x80", "x")).Klucz.Rozszerzenie.Tekst(), "??");
+  EXPECT_EQ(ZbudujKlucz(folder_.Zapisz("s.\xED\xA0\x80z", "x")).Klucz.Rozszerzenie.Tekst(), "???Z");
+}
+
 TEST_F(ZbudujKluczTest, RozszerzenieKluczaUcinaneDoSzesciuZnakow) {
   const TOdczytPliku k = ZbudujKlucz(folder_.Zapisz(".htaccess", "Options -Indexes\n"));
   EXPECT_EQ(k.Klucz.Rozszerzenie.Tekst(), "HTACCE");

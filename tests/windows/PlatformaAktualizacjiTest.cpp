@@ -9,7 +9,7 @@
 #include <string>
 
 #include "tests/FolderTestowy.h"
-#include "update/CzasZapisuPliku.h"
+#include "update/PlikZnacznika.h"
 #include "update/SciezkaProgramu.h"
 
 // For GoogleTest's messages, found by argument-dependent lookup.
@@ -21,6 +21,14 @@ void PrintTo(const TCzasLokalny& c, std::ostream* o) {
 namespace {
 
 namespace fs = std::filesystem;
+
+std::optional<TCzasLokalny> CzasZapisuPliku(const std::string& Sciezka) {
+  return TPlikZnacznika(Sciezka).CzasZapisu();
+}
+
+bool UstawCzasZapisuPliku(const std::string& Sciezka, const TCzasLokalny& Czas) {
+  return TPlikZnacznika(Sciezka).UstawCzasZapisu(Czas);
+}
 
 // A marker dated at midnight in winter must still read as midnight in summer and the other way
 // round: the date's own daylight-saving rule counts, not today's.

@@ -104,13 +104,26 @@ TEST_F(RozpoznikCliPosix, RecursiveWalkIsSortedAndSkipsLinkedDirectories) {
   EXPECT_EQ(sciezki, (std::vector<std::string>{"drzewo/a/c.zip", "drzewo/a.zip", "drzewo/b.zip"}));
 }
 
-TEST_F(RozpoznikCliPosix, FileNameThatIsNotUtf8GivesValidJson) {
-  folder.Zapisz("nazwa\xFF.zip", Zip);
-  const TPrzebieg p = Uruchom({"--json", "nazwa\xFF.zip"});
+// The path's invalid pieces become U+FFFD in JSON, and the extension is worked out from the same
+// reading of the name: one "?" for each U+FFFD, and no character an overlong form imitates.
+TEST_F(RozpoznikCliPosix, FileNameThatIsNotUtf8GivesValidJsonThatAgreesWithTheExtension) {
+  const struct {
+    std::string nazwa;
+    std::string sciezka;
+    std::string rozszerzenie;
+  } przypadki[] = {{"nazwa\xFF.zip", "nazwa\uFFFD.zip", "ZIP"},
+                   {"overlong\xC0\xAEpng", "overlong\uFFFD\uFFFDpng", ""},
+                   {"nul.\xC0\x80", "nul.\uFFFD\uFFFD", "??"}};
+  for (const auto& p : przypadki) folder.Zapisz(p.nazwa, Zip);
+  const TPrzebieg p =
+      Uruchom({"--json", przypadki[0].nazwa, przypadki[1].nazwa, przypadki[2].nazwa});
   EXPECT_EQ(p.KodWyjscia, 0);
   const auto linie = LinieJson(p.Wyjscie);
-  ASSERT_EQ(linie.size(), 1u);
-  EXPECT_EQ(linie[0]["path"], "nazwa\xEF\xBF\xBD.zip");
+  ASSERT_EQ(linie.size(), 3u);
+  for (std::size_t i = 0; i < linie.size(); ++i) {
+    EXPECT_EQ(linie[i]["path"], json::parse('"' + przypadki[i].sciezka + '"'));
+    EXPECT_EQ(linie[i]["extension"], przypadki[i].rozszerzenie);
+  }
 }
 
 TEST_F(RozpoznikCliPosix, OutputThatCannotBeWrittenIsAFailure) {
