@@ -1,6 +1,7 @@
 #pragma once
 
-// The three constant tables of file-type descriptions.
+// The three constant tables of file-type descriptions, and the supplement: today's formats,
+// which the lookup tries after them so that their answers keep their places.
 
 #include <array>
 #include <cstddef>
@@ -10,6 +11,8 @@
 inline constexpr std::size_t RozmiarBazyTekstowej = 19;
 inline constexpr std::size_t RozmiarBazyWzorcow = 68;
 inline constexpr std::size_t RozmiarBazySygnatur = 489;
+inline constexpr std::size_t RozmiarSuplementuSygnatur = 249;
+inline constexpr std::size_t RozmiarSuplementuTekstowego = 238;
 
 // Text formats, found by extension alone, for text files nothing else recognises.
 extern const std::array<TOpisPliku, RozmiarBazyTekstowej> BazaTekstowa;
@@ -17,3 +20,10 @@ extern const std::array<TOpisPliku, RozmiarBazyTekstowej> BazaTekstowa;
 extern const std::array<TOpisPliku, RozmiarBazyWzorcow> BazaWzorcow;
 // Formats found by a prefix of the leading hex digits; sorted for a search by halving.
 extern const std::array<TOpisPliku, RozmiarBazySygnatur> BazaSygnatur;
+
+// Formats found by their leading hex digits, each row a prefix or a pattern ("*" for any one
+// digit), tried in table order: a row that narrows another stands before it.
+extern const std::array<TOpisPliku, RozmiarSuplementuSygnatur> SuplementSygnatur;
+// Text formats found by extension alone, beside the text table's; the empty extension stands for
+// a text file whose name has none.
+extern const std::array<TOpisPliku, RozmiarSuplementuTekstowego> SuplementTekstowy;
