@@ -11,8 +11,8 @@
 inline constexpr std::size_t RozmiarBazyTekstowej = 19;
 inline constexpr std::size_t RozmiarBazyWzorcow = 68;
 inline constexpr std::size_t RozmiarBazySygnatur = 489;
-inline constexpr std::size_t RozmiarSuplementuSygnatur = 249;
-inline constexpr std::size_t RozmiarSuplementuTekstowego = 238;
+inline constexpr std::size_t RozmiarSuplementuSygnatur = 250;
+inline constexpr std::size_t RozmiarSuplementuTekstowego = 240;
 
 // Text formats, found by extension alone, for text files nothing else recognises.
 extern const std::array<TOpisPliku, RozmiarBazyTekstowej> BazaTekstowa;

@@ -148,7 +148,7 @@ inline constexpr std::array<std::string_view, 15> KategorieStarsze = {
     "Ustawienia programu",
 };
 
-inline constexpr std::array<std::string_view, 678> Programy = {
+inline constexpr std::array<std::string_view, 679> Programy = {
     "7zip",
     "AbiWord",
     "Abuse",
@@ -640,6 +640,7 @@ inline constexpr std::array<std::string_view, 678> Programy = {
     "QGIS",
     "QTads",
     "Qt Creator",
+    "Qt Linguist",
     "Quake",
     "Quake III Arena",
     "Quartus Prime",

@@ -209,7 +209,6 @@ constexpr std::array<TWierszZrodlowy, RozmiarSuplementuSygnatur> Wiersze = {{
     {"PBM", "503420", "Obraz PBM (binarny, czarno-biały)", "Obraz rastrowy", "Gimp\rXnView\rIrfan View\rNetpbm"},
     {"PAM", "50370A", "Obraz PAM (Portable Arbitrary Map)", "Obraz rastrowy", "Gimp\rXnView\rIrfan View\rNetpbm"},
     {"PFM", "50460A", "Obraz PFM (Portable Float Map, kolorowy)", "Obraz rastrowy", "Gimp\rImageMagick\rLuminance HDR"},
-    {"HDR", "233F52414449414E4345", "Obraz HDR Radiance (RGBE)", "Obraz rastrowy", "Gimp\rLuminance HDR\rImageMagick"},
     {"EXR", "762F3101", "Obraz OpenEXR", "Obraz rastrowy", "Gimp\rKrita\rBlender\rNuke"},
     {"PSD", "384250530002", "Duży dokument Adobe Photoshop (PSB)", "Obraz rastrowy", "Adobe Photoshop\rGimp\rKrita"},
 
@@ -252,6 +251,7 @@ constexpr std::array<TWierszZrodlowy, RozmiarSuplementuSygnatur> Wiersze = {{
     {"PFB", "8001********252150532D41646F6265466F6E74", "Czcionka PostScript Type 1 (PFB)", "Czcionka", "Podgląd czcionek Windows\rFontForge\rMenedżer czcionek GNOME"},
     {"PFA", "252150532D41646F6265466F6E74", "Czcionka PostScript Type 1 (PFA)", "Czcionka", "Podgląd czcionek Windows\rFontForge\rMenedżer czcionek GNOME"},
     {"PCF", "01666370", "Czcionka bitmapowa X11 (PCF)", "Czcionka", "FontForge"},
+    {"", "58637572", "Kursor myszy X11 (Xcursor)", "Obraz rastrowy", "Gimp"},
     {"PSF", "72B54A86", "Czcionka konsoli Linuksa (PSF2)", "Czcionka", "kbd (setfont)"},
     {"PSF", "3604", "Czcionka konsoli Linuksa (PSF1)", "Czcionka", "kbd (setfont)"},
 
@@ -275,6 +275,7 @@ constexpr std::array<TWierszZrodlowy, RozmiarSuplementuSygnatur> Wiersze = {{
     {"", "545A6966", "Strefa czasowa (TZif, baza tzdata)", "Dane systemowe", "zdump\rtzdata"},
     {"", "1A01", "Skompilowany opis terminala (terminfo)", "Dane systemowe", "ncurses (infocmp)"},
     {"", "1E02", "Skompilowany opis terminala (terminfo, liczby 32-bitowe)", "Dane systemowe", "ncurses (infocmp)"},
+    {"QM", "3CB86418CAEF9C95", "Tłumaczenie interfejsu programu Qt (QM)", "Plik językowy", "Qt Linguist"},
     {"MO", "950412DE", "Skompilowany katalog tłumaczeń GNU gettext (MO, big-endian)", "Plik językowy", "Poedit\rGNU gettext\rLokalize"},
     {"PACK", "5041434B00000002", "Paczka obiektów Git", "Archiwum", "Git"},
     {"PACK", "5041434B00000003", "Paczka obiektów Git (wersja 3)", "Archiwum", "Git"},

@@ -9,6 +9,7 @@ namespace {
 
 // clang-format off
 constexpr std::array<TWierszZrodlowy, RozmiarSuplementuTekstowego> Wiersze = {{
+    {"", "", "Plik tekstowy bez rozszerzenia (README, LICENSE, ustawienia)", "Dokument tekstowy", "Notatnik\rNotepad++\rVisual Studio Code\rKate\rVim"},
     {"C", "", "Kod źródłowy C", "Kod źródłowy", "Visual Studio Code\rMicrosoft Visual Studio\rCode::Blocks\rGCC\rClang"},
     {"H", "", "Plik nagłówkowy C/C++", "Kod źródłowy", "Visual Studio Code\rMicrosoft Visual Studio\rCode::Blocks\rGCC\rClang"},
     {"CPP", "", "Kod źródłowy C++", "Kod źródłowy", "Visual Studio Code\rMicrosoft Visual Studio\rCode::Blocks\rGCC\rClang"},
@@ -53,6 +54,7 @@ constexpr std::array<TWierszZrodlowy, RozmiarSuplementuTekstowego> Wiersze = {{
     {"PL", "", "Kod źródłowy Perla", "Kod źródłowy", "Perl\rStrawberry Perl\rVisual Studio Code"},
     {"PM", "", "Kod źródłowy Perla", "Kod źródłowy", "Perl\rStrawberry Perl\rVisual Studio Code"},
     {"T", "", "Kod źródłowy Perla", "Kod źródłowy", "Perl\rStrawberry Perl\rVisual Studio Code"},
+    {"AL", "", "Kod źródłowy Perla", "Kod źródłowy", "Perl\rStrawberry Perl\rVisual Studio Code"},
     {"POD", "", "Dokumentacja Perla (POD)", "Plik pomocy", "Perl\rVisual Studio Code"},
     {"LUA", "", "Kod źródłowy Lua", "Kod źródłowy", "Lua\rVisual Studio Code\rZeroBrane Studio"},
     {"R", "", "Skrypt języka R", "Kod źródłowy", "RStudio\rR\rVisual Studio Code"},

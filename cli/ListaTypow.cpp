@@ -15,8 +15,11 @@ struct TTabela {
   std::span<const TOpisPliku> Wiersze;
 };
 
-const TTabela Tabele[] = {
-    {"BazaSygnatur", BazaSygnatur}, {"BazaWzorcow", BazaWzorcow}, {"BazaTekstowa", BazaTekstowa}};
+const TTabela Tabele[] = {{"BazaSygnatur", BazaSygnatur},
+                          {"BazaWzorcow", BazaWzorcow},
+                          {"BazaTekstowa", BazaTekstowa},
+                          {"SuplementSygnatur", SuplementSygnatur},
+                          {"SuplementTekstowy", SuplementTekstowy}};
 
 std::vector<std::string> Programy(const TOpisPliku& w) {
   std::vector<std::string> nazwy;
