@@ -89,7 +89,7 @@ template <std::size_t Pojemnosc>
 constexpr TZasada SprawdzTekst(std::string_view utf8) {
   std::size_t dlugosc = 0;
   for (std::size_t i = 0; i < utf8.size(); ++dlugosc) {
-    const auto znak = cp1250::CzytajUtf8(utf8, i);
+    const auto znak = utf8::CzytajZnak(utf8, i);
     if (!znak || !cp1250::Bajt(*znak)) return TZasada::ZnakSpozaCp1250;
   }
   return dlugosc > Pojemnosc ? TZasada::TekstDluzszyNizPole : TZasada::Spelniona;
@@ -100,7 +100,7 @@ template <std::size_t Pojemnosc>
 constexpr void Zapisz(TKrotkiTekst<Pojemnosc>& pole, std::string_view utf8) {
   std::size_t n = 0;
   for (std::size_t i = 0; i < utf8.size() && n < Pojemnosc; ++n) {
-    pole.Znaki[n] = static_cast<char>(cp1250::Bajt(*cp1250::CzytajUtf8(utf8, i)).value_or('?'));
+    pole.Znaki[n] = static_cast<char>(cp1250::Bajt(*utf8::CzytajZnak(utf8, i)).value_or('?'));
   }
   pole.Dlugosc = static_cast<std::uint8_t>(n);
 }

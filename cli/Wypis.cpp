@@ -5,6 +5,7 @@
 
 #include "text/Cp1250.h"
 #include "text/Szesnastkowo.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -95,14 +96,14 @@ void DopiszJson(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznan
                          {"category", cp1250::NaUtf8(kandydat->Kategoria.Tekst())},
                          {"programs", std::move(programy)}});
   }
-  const ordered_json plik = {{"path", Sciezka},
+  // File names are bytes, not necessarily UTF-8; JSON must be UTF-8, so an invalid piece becomes
+  // U+FFFD, read by the same decoder that works out the extension.
+  const ordered_json plik = {{"path", utf8::ZZastepnikami(Sciezka)},
                              {"size", Wynik.Odczyt.Rozmiar},
                              {"extension", cp1250::NaUtf8(Wynik.Odczyt.Klucz.Rozszerzenie.Tekst())},
                              {"bytes", Wynik.Odczyt.TekstSzesnastkowy},
                              {"recognised", Wynik.Stan == TStan::Rozpoznany},
                              {"candidates", std::move(kandydaci)}};
-  // File names are bytes, not necessarily UTF-8; JSON must be UTF-8, so a stray byte becomes
-  // U+FFFD instead of ending the run.
-  Wyjscie += plik.dump(-1, ' ', false, ordered_json::error_handler_t::replace);
+  Wyjscie += plik.dump();
   Wyjscie += '\n';
 }

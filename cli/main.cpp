@@ -1,11 +1,13 @@
 // rozpoznik-cli: identifies files from the command line with the window program's engine.
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
 
+#include "cli/Konsola.h"
 #include "cli/ListaTypow.h"
 #include "cli/Rozpoznanie.h"
 #include "cli/Sciezki.h"
@@ -58,7 +60,7 @@ class TWyjscie {
   void Blad(const std::string& Sciezka, const std::string& Opis) {
     Oproznij();
     std::fflush(stdout);
-    std::fprintf(stderr, "rozpoznik-cli: %s: %s\n", DoWyswietlenia(Sciezka).c_str(), Opis.c_str());
+    Wypisz(stderr, "rozpoznik-cli: " + DoWyswietlenia(Sciezka) + ": " + Opis + "\n");
   }
 
   // False when standard output could not take everything.
@@ -71,7 +73,7 @@ class TWyjscie {
   static constexpr std::size_t RozmiarPorcji = 1 << 16;
 
   void Oproznij() {
-    std::fwrite(bufor_.data(), 1, bufor_.size(), stdout);
+    Wypisz(stdout, bufor_);
     bufor_.clear();
   }
 
@@ -130,8 +132,12 @@ int main(int argc, char** argv) {
   app.add_flag("--csv", csv, "With --list-types, print CSV")->needs(listaOpcja)->excludes("--json");
   app.add_option("PATH", sciezki, "Files (or, with -r, directories) to identify")
       ->excludes(listaOpcja);
+  // CLI11 takes the arguments last first, without the program's name.
+  std::vector<std::string> argumenty = ArgumentyProgramu(argc, argv);
+  if (!argumenty.empty()) argumenty.erase(argumenty.begin());
+  std::ranges::reverse(argumenty);
   try {
-    app.parse(argc, argv);
+    app.parse(argumenty);
     if (!listaTypow && sciezki.empty()) throw CLI::RequiredError("PATH");
   } catch (const CLI::ParseError& e) {
     return app.exit(e) == 0 ? WszystkoRozpoznane : CosNieczytelne;
@@ -148,7 +154,7 @@ int main(int argc, char** argv) {
     return Uruchom(sciezki, json, rekurencyjnie);
   } catch (const std::exception& e) {
     std::fflush(stdout);
-    std::fprintf(stderr, "rozpoznik-cli: %s\n", e.what());
+    Wypisz(stderr, std::string("rozpoznik-cli: ") + e.what() + "\n");
     return CosNieczytelne;
   }
 }

@@ -5,3 +5,10 @@ if(WIN32)
 else()
   set(ROZPOZNIK_PLATFORMA posix)
 endif()
+
+# Windows programs carry the manifest that lets them reach paths longer than 260 characters.
+function(rozpoznik_program_windows cel)
+  if(WIN32)
+    target_sources(${cel} PRIVATE ${PROJECT_SOURCE_DIR}/install/windows/manifest.rc)
+  endif()
+endfunction()

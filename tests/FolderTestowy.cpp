@@ -1,8 +1,7 @@
 #include "tests/FolderTestowy.h"
 
-#include <stdlib.h>
-
 #include <fstream>
+#include <random>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -16,12 +15,29 @@ constexpr fs::perms OtwartyDlaWszystkich = fs::perms::owner_all | fs::perms::gro
 
 }  // namespace
 
+fs::path SciezkaZUtf8(std::string_view Utf8) {
+  return fs::path(std::u8string(Utf8.begin(), Utf8.end()));
+}
+
+std::string Utf8(const fs::path& Sciezka) {
+  const std::u8string tekst = Sciezka.u8string();
+  return std::string(tekst.begin(), tekst.end());
+}
+
 TFolderTestowy::TFolderTestowy() {
-  // mkdtemp's random name keeps two builds that run the same test at once apart.
-  std::string wzor = (fs::temp_directory_path() / "rozpoznik-XXXXXX").string();
-  if (::mkdtemp(wzor.data()) == nullptr) throw std::runtime_error("mkdtemp: " + wzor);
-  folder_ = wzor;
-  fs::permissions(folder_, OtwartyDlaWszystkich);
+  // A random name, made only if it is not there yet, keeps two builds that run the same test at
+  // once apart.
+  std::random_device zrodlo;
+  const fs::path tymczasowy = fs::temp_directory_path();
+  for (int proba = 0; proba < 100; ++proba) {
+    const fs::path folder = tymczasowy / ("rozpoznik-" + std::to_string(zrodlo()));
+    if (fs::create_directory(folder)) {
+      folder_ = folder;
+      fs::permissions(folder_, OtwartyDlaWszystkich);
+      return;
+    }
+  }
+  throw std::runtime_error("no fresh folder in " + Utf8(tymczasowy));
 }
 
 TFolderTestowy::~TFolderTestowy() {
@@ -30,18 +46,18 @@ TFolderTestowy::~TFolderTestowy() {
 }
 
 std::string TFolderTestowy::Sciezka(std::string_view nazwa) const {
-  return (folder_ / fs::path(std::string(nazwa))).string();
+  return Utf8(folder_ / SciezkaZUtf8(nazwa));
 }
 
 std::string TFolderTestowy::Zapisz(std::string_view nazwa, std::string_view bajty) const {
   fs::path folder = folder_;
-  for (const fs::path& czesc : fs::path(std::string(nazwa)).parent_path()) {
+  for (const fs::path& czesc : SciezkaZUtf8(nazwa).parent_path()) {
     folder /= czesc;
     if (fs::create_directory(folder)) fs::permissions(folder, OtwartyDlaWszystkich);
   }
-  const std::string sciezka = Sciezka(nazwa);
+  const fs::path sciezka = folder_ / SciezkaZUtf8(nazwa);
   std::ofstream plik(sciezka, std::ios::binary | std::ios::trunc);
   plik.write(bajty.data(), static_cast<std::streamsize>(bajty.size()));
-  if (!plik.flush()) throw std::runtime_error("cannot write " + sciezka);
-  return sciezka;
+  if (!plik.flush()) throw std::runtime_error("cannot write " + Utf8(sciezka));
+  return Utf8(sciezka);
 }

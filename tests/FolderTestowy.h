@@ -1,7 +1,8 @@
 #pragma once
 
 // A fresh folder for one test, removed with everything in it when the test ends. Every test that
-// needs files on disk makes them here.
+// needs files on disk makes them here. Names and paths are UTF-8, as the program takes them on
+// every system.
 
 #include <filesystem>
 #include <string>
@@ -25,3 +26,8 @@ class TFolderTestowy {
  private:
   std::filesystem::path folder_;
 };
+
+// A path from UTF-8 text and back (on Linux the bytes unchanged): the standard library would
+// read a narrow string in the Windows code page.
+std::filesystem::path SciezkaZUtf8(std::string_view Utf8);
+std::string Utf8(const std::filesystem::path& Sciezka);

@@ -14,6 +14,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/Utf8.h"
+
 namespace cp1250 {
 
 // Unicode code points of the bytes 0x80 to 0xFF. The five bytes the code page leaves
@@ -48,38 +50,13 @@ constexpr std::optional<unsigned char> Bajt(char32_t znak) {
   return std::nullopt;
 }
 
-// One code point read from UTF-8; nothing on a malformed sequence. Advances `pozycja`.
-constexpr std::optional<char32_t> CzytajUtf8(std::string_view tekst, std::size_t& pozycja) {
-  const auto bajt = [&](std::size_t i) { return static_cast<unsigned char>(tekst[i]); };
-  const unsigned char pierwszy = bajt(pozycja);
-  std::size_t dalszych = 0;
-  char32_t znak = 0;
-  if (pierwszy < 0x80) {
-    znak = pierwszy;
-  } else if ((pierwszy & 0xE0u) == 0xC0u) {
-    dalszych = 1;
-    znak = pierwszy & 0x1Fu;
-  } else if ((pierwszy & 0xF0u) == 0xE0u) {
-    dalszych = 2;
-    znak = pierwszy & 0x0Fu;
-  } else if ((pierwszy & 0xF8u) == 0xF0u) {
-    dalszych = 3;
-    znak = pierwszy & 0x07u;
-  } else {
-    ++pozycja;
-    return std::nullopt;
-  }
-  ++pozycja;
-  for (std::size_t i = 0; i < dalszych; ++i, ++pozycja) {
-    if (pozycja >= tekst.size() || (bajt(pozycja) & 0xC0u) != 0x80u) return std::nullopt;
-    znak = (znak << 6) | (bajt(pozycja) & 0x3Fu);
-  }
-  return znak;
-}
-
-// Windows-1250 text of a UTF-8 text; what the code page cannot hold becomes "?", as the
-// ANSI interfaces of Windows render such characters.
+// Windows-1250 text of a UTF-8 text; what the code page cannot hold, and each invalid piece
+// of the UTF-8, becomes "?", as the ANSI interfaces of Windows render such characters.
 std::string ZUtf8(std::string_view utf8);
+
+// The same, or nothing when a character has no place in the code page or the UTF-8 is
+// malformed: for text that may or may not be UTF-8 at all.
+std::optional<std::string> ZUtf8Dokladnie(std::string_view utf8);
 
 std::string NaUtf8(std::string_view tekst);
 

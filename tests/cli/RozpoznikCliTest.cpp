@@ -1,89 +1,13 @@
-// rozpoznik-cli run as a user runs it, on files the tests write.
+// rozpoznik-cli run as a user runs it, on files the tests write: what it does alike everywhere.
 
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
-#include <filesystem>
-#include <nlohmann/json.hpp>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "UruchomProgram.h"
-#include "tests/FolderTestowy.h"
-#include "tests/ProcesPotomny.h"
+#include "RozpoznikCli.h"
 
 namespace {
 
-using namespace std::string_literals;
 using nlohmann::json;
-
-const std::string Zip = "PK\x03\x04\x14\x00\x00\x00\x08\x00"s + std::string(40, 'z');
-// No signature or pattern fits it, and its control bytes keep it out of the text table.
-const std::string NieznaneDane = "\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B"s;
-
-// A run as a child process passes it back: exit code and length of the output, then the output
-// and the error output.
-std::string ZapisPrzebiegu(const TPrzebieg& p) {
-  return std::to_string(p.KodWyjscia) + ' ' + std::to_string(p.Wyjscie.size()) + '\n' + p.Wyjscie +
-         p.Bledy;
-}
-
-// Anything else the child sent, such as its exception, becomes the error output, for the test to
-// show.
-TPrzebieg OdczytajPrzebieg(const std::string& zapis) {
-  TPrzebieg p;
-  std::istringstream strumien(zapis);
-  int kod = 0;
-  std::size_t dlugosc = 0;
-  if (strumien >> kod >> dlugosc && strumien.get() == '\n') {
-    const auto poczatek = static_cast<std::size_t>(strumien.tellg());
-    if (dlugosc <= zapis.size() - poczatek) {
-      p.KodWyjscia = kod;
-      p.Wyjscie = zapis.substr(poczatek, dlugosc);
-      p.Bledy = zapis.substr(poczatek + dlugosc);
-      return p;
-    }
-  }
-  p.Bledy = zapis;
-  return p;
-}
-
-class RozpoznikCli : public testing::Test {
- protected:
-  TPrzebieg Uruchom(const std::vector<std::string>& argumenty) const {
-    return UruchomProgram(ROZPOZNIK_CLI, argumenty, folder.Sciezka());
-  }
-
-  // Runs the program through BezPrawaOdczytu. It runs from a copy in the test's folder, since
-  // the build folder may lie where the user nobody cannot reach, such as root's home.
-  std::optional<TPrzebieg> UruchomBezPrawaOdczytu(const std::vector<std::string>& argumenty) const {
-    const std::filesystem::path program = folder.Sciezka() / "rozpoznik-cli";
-    std::filesystem::copy_file(ROZPOZNIK_CLI, program);
-    // The program's output files are created there.
-    OddajNobody(folder.Sciezka());
-    const std::optional<std::string> zapis = BezPrawaOdczytu(
-        [&] { return ZapisPrzebiegu(UruchomProgram(program, argumenty, folder.Sciezka())); });
-    if (!zapis) return std::nullopt;
-    return OdczytajPrzebieg(*zapis);
-  }
-
-  static std::vector<json> LinieJson(const std::string& wyjscie) {
-    std::vector<json> linie;
-    std::istringstream strumien(wyjscie);
-    for (std::string linia; std::getline(strumien, linia);) linie.push_back(json::parse(linia));
-    return linie;
-  }
-
-  static std::vector<std::string> RozszerzeniaKandydatow(const json& plik) {
-    std::vector<std::string> wynik;
-    for (const json& k : plik["candidates"]) wynik.push_back(k["extension"]);
-    return wynik;
-  }
-
-  TFolderTestowy folder;
-};
 
 TEST_F(RozpoznikCli, ZipNamedZipHasTheOneZipCandidate) {
   folder.Zapisz("archiwum.zip", Zip);
@@ -141,51 +65,6 @@ TEST_F(RozpoznikCli, UnknownBinaryIsNotRecognisedAndExitsWithOne) {
             "  not recognised: first bytes 0102030405060708090A, extension BąK, size 11 bytes\n");
 }
 
-TEST_F(RozpoznikCli, UnreadablePathsAreReportedAndTheRunGoesOn) {
-  folder.Zapisz("dane.bin", NieznaneDane);
-  folder.Zapisz("katalog/plik.zip", Zip);
-  ASSERT_EQ(mkfifo((folder.Sciezka() / "kolejka").c_str(), 0600), 0);
-
-  const TPrzebieg p = Uruchom({"brak.zip", "katalog", "kolejka", "dane.bin"});
-
-  EXPECT_EQ(p.KodWyjscia, 2) << "unreadable wins over unrecognised";
-  EXPECT_EQ(p.Wyjscie.rfind("dane.bin\n  not recognised", 0), 0u) << p.Wyjscie;
-  EXPECT_EQ(p.Bledy,
-            "rozpoznik-cli: brak.zip: No such file or directory\n"
-            "rozpoznik-cli: katalog: Is a directory (-r identifies the files in it)\n"
-            "rozpoznik-cli: kolejka: Not a regular file\n");
-
-  const TPrzebieg r = Uruchom({"-r", "katalog", "."});
-  EXPECT_EQ(r.KodWyjscia, 2);
-  EXPECT_NE(r.Bledy.find("rozpoznik-cli: ./kolejka: Not a regular file\n"), std::string::npos)
-      << r.Bledy;
-}
-
-TEST_F(RozpoznikCli, FileWithoutReadPermissionIsReportedNotIdentifiedAsZeros) {
-  const std::string plik = folder.Zapisz("tajne.zip", Zip);
-  chmod(plik.c_str(), 0);
-  const std::optional<TPrzebieg> przebieg = UruchomBezPrawaOdczytu({"tajne.zip"});
-  if (!przebieg) GTEST_SKIP() << "running as root, and the change to the user nobody was refused";
-  const TPrzebieg& p = *przebieg;
-  EXPECT_EQ(p.KodWyjscia, 2);
-  EXPECT_EQ(p.Wyjscie, "");
-  EXPECT_EQ(p.Bledy, "rozpoznik-cli: tajne.zip: Permission denied\n");
-}
-
-TEST_F(RozpoznikCli, RecursiveWalkIsSortedAndSkipsLinkedDirectories) {
-  folder.Zapisz("drzewo/b.zip", Zip);
-  folder.Zapisz("drzewo/a/c.zip", Zip);
-  folder.Zapisz("drzewo/a.zip", Zip);
-  std::filesystem::create_directory_symlink(".", folder.Sciezka() / "drzewo" / "a" / "petla");
-
-  const TPrzebieg p = Uruchom({"-r", "--json", "drzewo"});
-
-  EXPECT_EQ(p.KodWyjscia, 0);
-  std::vector<std::string> sciezki;
-  for (const json& plik : LinieJson(p.Wyjscie)) sciezki.push_back(plik["path"]);
-  EXPECT_EQ(sciezki, (std::vector<std::string>{"drzewo/a/c.zip", "drzewo/a.zip", "drzewo/b.zip"}));
-}
-
 TEST_F(RozpoznikCli, DoubleDashEndsTheOptions) {
   folder.Zapisz("-r.zip", Zip);
   const TPrzebieg p = Uruchom({"--json", "--", "-r.zip"});
@@ -204,23 +83,6 @@ TEST_F(RozpoznikCli, WrongArgumentsExitWithTwoAndHelpWithZero) {
        {"--json", "-r,--recursive", "PATH", "Use --", "Exit status", "2 wins"}) {
     EXPECT_NE(pomoc.Wyjscie.find(tresc), std::string::npos) << tresc;
   }
-}
-
-TEST_F(RozpoznikCli, FileNameThatIsNotUtf8GivesValidJson) {
-  folder.Zapisz("nazwa\xFF.zip", Zip);
-  const TPrzebieg p = Uruchom({"--json", "nazwa\xFF.zip"});
-  EXPECT_EQ(p.KodWyjscia, 0);
-  const auto linie = LinieJson(p.Wyjscie);
-  ASSERT_EQ(linie.size(), 1u);
-  EXPECT_EQ(linie[0]["path"], "nazwa\xEF\xBF\xBD.zip");
-}
-
-TEST_F(RozpoznikCli, OutputThatCannotBeWrittenIsAFailure) {
-  folder.Zapisz("archiwum.zip", Zip);
-  const TPrzebieg p =
-      UruchomProgram(ROZPOZNIK_CLI, {"archiwum.zip"}, folder.Sciezka(), "/dev/full");
-  EXPECT_EQ(p.KodWyjscia, 2);
-  EXPECT_NE(p.Bledy.find("cannot write"), std::string::npos);
 }
 
 }  // namespace

@@ -1,9 +1,16 @@
 #include "tests/core/PlikiTestowe.h"
 
-#include <filesystem>
-#include <iterator>
+#include "engine/ObslugaBaz.h"
 
-std::size_t LiczbaOtwartychDeskryptorow() {
-  namespace fs = std::filesystem;
-  return static_cast<std::size_t>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
+std::string BladOtwarcia(const std::function<void()>& Dzialanie) {
+  try {
+    Dzialanie();
+  } catch (const EBladOtwarciaPliku& e) {
+    return e.what();
+  }
+  return "no EBladOtwarciaPliku";
+}
+
+std::string Opis(const TOdczytPliku& Klucz) {
+  return Klucz.TekstSzesnastkowy + " " + std::to_string(Klucz.Rozmiar);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // Catalogue rows as the tests expect them, written in UTF-8 and turned into Windows-1250 by the
-// system's iconv, so that the program's own code page table is not its own witness.
+// system's own converter (iconv, or Windows' code page 1250), so that the program's own code page
+// table is not its own witness.
 
 #include <cstddef>
 #include <string>

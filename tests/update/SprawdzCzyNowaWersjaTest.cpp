@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -225,6 +228,56 @@ TEST_F(SprawdzCzyNowaWersjaTest, AMarkerRemovedWhileTheQuestionIsOpenIsNotCreate
   Sprawdz();
   EXPECT_EQ(pytania_.size(), 1u);
   EXPECT_FALSE(std::filesystem::exists(znacznik_));
+}
+
+// Only a regular file is a marker. A link is followed by nobody: the file it points to, however
+// old, neither brings the question nor gets re-dated.
+TEST_F(SprawdzCzyNowaWersjaTest, AMarkerThatIsALinkIsNoMarkerAndItsTargetKeepsItsDate) {
+  const std::string cel = katalog_.Zapisz("inny.txt", "cudzy plik\n");
+  UstawCzasZapisu(cel, Czas(2020, 1, 1));
+  std::filesystem::remove(znacznik_);
+  std::filesystem::create_symlink(cel, znacznik_);
+  Sprawdz();
+  EXPECT_EQ(LiczbaZapytan(), 0u);
+  EXPECT_TRUE(pytania_.empty());
+  EXPECT_EQ(CzasZapisu(cel), Czas(2020, 1, 1));
+}
+
+// A pipe or a device in the marker's place is no marker: the site is not asked, and nothing waits
+// for a writer or opens the device.
+TEST_F(SprawdzCzyNowaWersjaTest, APipeOrADeviceIsNoMarkerAndHoldsNothingUp) {
+  std::filesystem::remove(znacznik_);
+  ASSERT_EQ(::mkfifo(znacznik_.c_str(), 0666), 0);
+  UstawCzasZapisu(znacznik_, Czas(2020, 1, 1));
+  const auto pytan = [this] {
+    Sprawdz();
+    return std::to_string(pytania_.size());
+  };
+  EXPECT_EQ(WProcesieZLimitem(pytan, std::chrono::seconds(10)), "0");
+
+  // The null device, made here so that its time may be set; creating devices needs root.
+  std::filesystem::remove(znacznik_);
+  if (::mknod(znacznik_.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) != 0) {
+    GTEST_SKIP() << "no right to create a device";
+  }
+  UstawCzasZapisu(znacznik_, Czas(2020, 1, 1));
+  EXPECT_EQ(WProcesieZLimitem(pytan, std::chrono::seconds(10)), "0");
+  EXPECT_EQ(LiczbaZapytan(), 0u);
+}
+
+// The time goes to the file that was checked: a link put in its place while the question is
+// open leads nowhere.
+TEST_F(SprawdzCzyNowaWersjaTest, AMarkerSwappedForALinkMeanwhileLeavesTheLinksTargetAlone) {
+  const std::string cel = katalog_.Zapisz("inny.txt", "cudzy plik\n");
+  UstawCzasZapisu(cel, Czas(2020, 1, 1));
+  UstawCzasZapisu(znacznik_, Czas(2020, 1, 1));
+  przyPytaniu_ = [&] {
+    std::filesystem::remove(znacznik_);
+    std::filesystem::create_symlink(cel, znacznik_);
+  };
+  Sprawdz();
+  EXPECT_EQ(pytania_.size(), 1u);
+  EXPECT_EQ(CzasZapisu(cel), Czas(2020, 1, 1));
 }
 
 // Runs `Sprawdzenie` as the owner of the marker, but without the powers of root, so that write

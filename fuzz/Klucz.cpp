@@ -1,0 +1,168 @@
+// The key of a file and the lookup against the rules written out once more by brute force: a
+// signature row fits when the key begins with it, a pattern fits position by position, the text
+// table is asked only when nothing else fits and every byte is text, and the extension filter
+// keeps the candidates with the file's own extension when there are any.
+//
+// Input: one byte n, then n bytes of the file's name, then the file's content.
+
+#include "engine/Klucz.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/Katalog.h"
+#include "engine/ObslugaBaz.h"
+#include "text/Cp1250.h"
+
+namespace {
+
+void Sprawdz(bool warunek) {
+  if (!warunek) std::abort();
+}
+
+// A folder of this process's own, for the one file of each input. Its name is a plain array, so
+// that it outlives the destructors that run at exit before the folder is removed.
+char Folder[] = "/tmp/rozpoznik-fuzz-XXXXXX";
+
+std::string Szesnastkowo(std::string_view bajty) {
+  std::string wynik;
+  for (std::size_t i = 0; i < DlugoscPoczatku; ++i) {
+    const unsigned b = i < bajty.size() ? static_cast<unsigned char>(bajty[i]) : 0u;
+    wynik += "0123456789ABCDEF"[b / 16];
+    wynik += "0123456789ABCDEF"[b % 16];
+  }
+  return wynik;
+}
+
+char Wielka(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The name is cut at the last separator before anything is decoded: no byte of an invalid or
+// overlong sequence may stand for one.
+std::string Rozszerzenie(std::string_view sciezka) {
+  const std::size_t granica = sciezka.find_last_of(".\\:/");
+  if (granica == std::string_view::npos || sciezka[granica] != '.') return {};
+  std::string wynik = cp1250::ZUtf8(sciezka.substr(granica + 1));
+  std::ranges::transform(wynik, wynik.begin(), Wielka);
+  return wynik.substr(0, 6);
+}
+
+bool Tekstowy(std::string_view tresc) {
+  return std::ranges::none_of(tresc, [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b < 0x08 || (b > 0x0D && b < 0x20) || b == 0x7F;
+  });
+}
+
+bool PasujeWzorzec(std::string_view klucz, std::string_view wzorzec) {
+  if (wzorzec.size() > klucz.size()) return false;
+  for (std::size_t i = 0; i < wzorzec.size(); ++i) {
+    if (wzorzec[i] != '*' && wzorzec[i] != klucz[i]) return false;
+  }
+  return true;
+}
+
+bool RowneBezWielkosci(std::string_view a, std::string_view b) {
+  return a.size() == b.size() &&
+         std::ranges::equal(a, b, [](char x, char y) { return Wielka(x) == Wielka(y); });
+}
+
+// The candidates the rules give when the search lands on signature row `trafiony`.
+TKandydaci WedlugRegul(const std::vector<std::size_t>& sygnatury, std::size_t trafiony,
+                       const TKandydaci& wzorce, const TKandydaci& tekstowe,
+                       std::string_view rozszerzenie) {
+  TKandydaci wynik;
+  if (!sygnatury.empty()) wynik.push_back(&BazaSygnatur[trafiony]);
+  for (const std::size_t i : sygnatury) {
+    if (i > trafiony) wynik.push_back(&BazaSygnatur[i]);
+  }
+  for (auto i = sygnatury.rbegin(); i != sygnatury.rend(); ++i) {
+    if (*i < trafiony) wynik.push_back(&BazaSygnatur[*i]);
+  }
+  wynik.insert(wynik.end(), wzorce.begin(), wzorce.end());
+  wynik.insert(wynik.end(), tekstowe.begin(), tekstowe.end());
+  if (std::ranges::any_of(wynik, [&](const TOpisPliku* w) {
+        return RowneBezWielkosci(w->Rozszerzenie.Tekst(), rozszerzenie);
+      })) {
+    std::erase_if(wynik,
+                  [&](const TOpisPliku* w) { return w->Rozszerzenie.Tekst() != rozszerzenie; });
+  }
+  return wynik;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  Sprawdz(::mkdtemp(Folder) != nullptr);
+  std::atexit([] { ::rmdir(Folder); });
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
+  if (rozmiar == 0) return 0;
+  const std::string_view wejscie(reinterpret_cast<const char*>(dane), rozmiar);
+  const std::size_t dlugoscNazwy = std::min<std::size_t>(wejscie[0] & 0xFF, wejscie.size() - 1);
+  // A name the file system takes: no "/" or NUL, never empty, "." or "..".
+  std::string nazwa =
+      "k" + std::string(wejscie.substr(1, std::min<std::size_t>(dlugoscNazwy, 200)));
+  std::ranges::replace(nazwa, '/', '_');
+  std::ranges::replace(nazwa, '\0', '_');
+  const std::string_view tresc = wejscie.substr(1 + dlugoscNazwy);
+  const std::string sciezka = std::string(Folder) + "/" + nazwa;
+  std::ofstream(sciezka, std::ios::binary)
+      .write(tresc.data(), static_cast<std::streamsize>(tresc.size()));
+
+  TPlikDoOdczytu plik(sciezka);
+  Sprawdz(plik.Otwarty());
+  const std::optional<TOdczytPliku> odczyt = ZbudujKlucz(plik);
+  Sprawdz(odczyt.has_value());
+  const std::string hex = Szesnastkowo(tresc);
+  Sprawdz(odczyt->TekstSzesnastkowy == hex && odczyt->Klucz.Sygnatura.Tekst() == hex);
+  Sprawdz(odczyt->Rozmiar == static_cast<std::int64_t>(tresc.size()));
+  const std::string rozszerzenie = Rozszerzenie(sciezka);
+  Sprawdz(odczyt->Klucz.Rozszerzenie.Tekst() == rozszerzenie);
+  Sprawdz(odczyt->Klucz.Typ.Tekst().empty() && odczyt->Klucz.Kategoria.Tekst().empty() &&
+          odczyt->Klucz.Programy.Tekst().empty());
+
+  std::vector<std::size_t> sygnatury;
+  for (std::size_t i = 0; i < BazaSygnatur.size(); ++i) {
+    if (hex.starts_with(BazaSygnatur[i].Sygnatura.Tekst())) sygnatury.push_back(i);
+  }
+  TKandydaci wzorce;
+  for (const TOpisPliku& w : BazaWzorcow) {
+    if (PasujeWzorzec(hex, w.Sygnatura.Tekst())) wzorce.push_back(&w);
+  }
+  TKandydaci tekstowe;
+  if (sygnatury.empty() && wzorce.empty() && Tekstowy(tresc)) {
+    for (const TOpisPliku& w : BazaTekstowa) {
+      if (w.Rozszerzenie.Tekst() == rozszerzenie) tekstowe.push_back(&w);
+    }
+  }
+
+  TKandydaci kandydaci;
+  const bool znaleziony = RozpoznajPlik(odczyt->Klucz, plik, kandydaci);
+  Sprawdz(znaleziony == !kandydaci.empty());
+  // Which fitting row the search lands on is the search's business; the rest follows from it.
+  bool zgodny = false;
+  if (sygnatury.empty()) {
+    zgodny = kandydaci == WedlugRegul({}, 0, wzorce, tekstowe, rozszerzenie);
+  }
+  for (const std::size_t trafiony : sygnatury) {
+    zgodny =
+        zgodny || kandydaci == WedlugRegul(sygnatury, trafiony, wzorce, tekstowe, rozszerzenie);
+  }
+  Sprawdz(zgodny);
+  std::filesystem::remove(sciezka);
+  return 0;
+}
