@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
+#include <string_view>
 
 #include "catalogue/TOpisPliku.h"
 
@@ -27,3 +29,15 @@ extern const std::array<TOpisPliku, RozmiarSuplementuSygnatur> SuplementSygnatur
 // Text formats found by extension alone, beside the text table's; the empty extension stands for
 // a text file whose name has none.
 extern const std::array<TOpisPliku, RozmiarSuplementuTekstowego> SuplementTekstowy;
+
+struct TTabelaKatalogu {
+  std::string_view Nazwa;
+  std::span<const TOpisPliku> Wiersze;
+};
+
+// The five tables by name: the three of the catalogue, then the supplement's two.
+extern const std::array<TTabelaKatalogu, 5> TabeleKatalogu;
+
+// The name of the table that holds the row, so that an answer can say where it came from; empty
+// for a record that is no row of the catalogue, such as a key.
+std::string_view TabelaWiersza(const TOpisPliku& Wiersz);

@@ -203,3 +203,13 @@ TEST(Suplement, PlikiTekstowe) {
             (T{"Skrypt powłoki sh", "Skrypt z interpreterem podanym w wierszu #!"}));
   EXPECT_EQ(rozpoznaj("nic.qqq", "tekst\n", "QQQ"), T{});
 }
+
+// An answer says which table its row came from; a record outside the tables belongs to none.
+TEST(Suplement, TabelaWiersza) {
+  EXPECT_EQ(TabelaWiersza(BazaSygnatur.front()), "BazaSygnatur");
+  EXPECT_EQ(TabelaWiersza(BazaWzorcow.back()), "BazaWzorcow");
+  EXPECT_EQ(TabelaWiersza(BazaTekstowa[3]), "BazaTekstowa");
+  EXPECT_EQ(TabelaWiersza(SuplementSygnatur.back()), "SuplementSygnatur");
+  EXPECT_EQ(TabelaWiersza(SuplementTekstowy.front()), "SuplementTekstowy");
+  EXPECT_EQ(TabelaWiersza(KluczZHex("504B", "ZIP")), "");
+}
