@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "catalogue/Katalog.h"
+#include "catalogue/ZasadyKatalogu.h"
 #include "engine/ObslugaBaz.h"
 #include "tests/FolderTestowy.h"
 #include "tests/core/Kandydaci.h"
@@ -125,6 +127,10 @@ constexpr const char* Mcrt1 =
 constexpr const char* Warszawa =
     "545A6966320000000000000000000000000000000000000B0000000B00000000000000A50000000B0000001A8000"
     "000099A82AD09B0C17609BD5DAF09CD9AE909DA4B5909EB990909F849790A09AB600";
+// A Matroska file written by mkvmerge (MKVToolNix 74) from a subtitle file.
+constexpr const char* Mkv =
+    "1A45DFA3A34286810142F7810142F2810442F381084282886D6174726F736B614287810442858101185380670100"
+    "000000001664114D9B74BC4DBB8C53AB841549A96653AC8210034DBB8C53AB841654";
 constexpr const char* Pyc311 = "A70D0D0A00000000A48C0F68B9300000";
 constexpr const char* DocxWorda =
     "504B0304140006000800000021000A2B4A0E9A01000062070000130008025B436F6E74656E745F54797065735D2E"
@@ -145,6 +151,7 @@ constexpr TPrzyklad Przyklady[] = {
     {"object file", Mcrt1, "O", "Plik obiektowy ELF (.o, moduł jądra .ko)"},
     {"time zone", Warszawa, "", "Strefa czasowa (TZif, baza tzdata)"},
     {"Python bytecode", Pyc311, "PYC", "Kod bajtowy Pythona 3.11 (PYC)"},
+    {"Matroska by its document type", Mkv, "MKV", "Film Matroska (MKV)"},
 };
 // clang-format on
 
@@ -212,4 +219,21 @@ TEST(Suplement, TabelaWiersza) {
   EXPECT_EQ(TabelaWiersza(SuplementSygnatur.back()), "SuplementSygnatur");
   EXPECT_EQ(TabelaWiersza(SuplementTekstowy.front()), "SuplementTekstowy");
   EXPECT_EQ(TabelaWiersza(KluczZHex("504B", "ZIP")), "");
+}
+
+// Rows one file can fit together are shown together: no supplement row repeats the type,
+// category and programs of a catalogue row that the same key can fit.
+TEST(Suplement, NiePowtarzaWierszyKatalogu) {
+  const auto teSame = [](const TOpisPliku& a, const TOpisPliku& b) {
+    return a.Typ == b.Typ && a.Kategoria == b.Kategoria && a.Programy == b.Programy;
+  };
+  for (const TOpisPliku& s : SuplementSygnatur) {
+    for (const std::span<const TOpisPliku> tabela :
+         {std::span<const TOpisPliku>(BazaSygnatur), std::span<const TOpisPliku>(BazaWzorcow)}) {
+      for (const TOpisPliku& w : tabela) {
+        EXPECT_FALSE(teSame(s, w) && zasady::PasujaRazem(s.Sygnatura.Tekst(), w.Sygnatura.Tekst()))
+            << s.Sygnatura.Tekst() << " " << w.Sygnatura.Tekst();
+      }
+    }
+  }
 }
