@@ -1,5 +1,5 @@
 // Today's text formats, found by extension alone. The lookup consults them where it consults the
-// text table, for a text file that no signature or pattern of the design's tables fits, and
+// text table, for a text file that no signature or pattern of the catalogue's tables fits, and
 // appends them behind the text table's rows. The empty extension names a text file without one.
 
 #include "catalogue/Katalog.h"
