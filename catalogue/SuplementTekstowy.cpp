@@ -1,6 +1,7 @@
 // Today's text formats, found by extension alone. The lookup consults them where it consults the
 // text table, for a text file that no signature or pattern of the catalogue's tables fits, and
-// appends them behind the text table's rows. The empty extension names a text file without one.
+// appends them behind the text table's rows, unless a row of the supplement knew the content. The
+// empty extension names a text file without one.
 
 #include "catalogue/Katalog.h"
 #include "catalogue/ZasadyKatalogu.h"
