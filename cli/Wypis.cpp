@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "catalogue/Katalog.h"
 #include "text/Cp1250.h"
 #include "text/Szesnastkowo.h"
 #include "text/Utf8.h"
@@ -94,7 +95,8 @@ void DopiszJson(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznan
     kandydaci.push_back({{"extension", cp1250::NaUtf8(kandydat->Rozszerzenie.Tekst())},
                          {"type", cp1250::NaUtf8(kandydat->Typ.Tekst())},
                          {"category", cp1250::NaUtf8(kandydat->Kategoria.Tekst())},
-                         {"programs", std::move(programy)}});
+                         {"programs", std::move(programy)},
+                         {"matched", {{"table", TabelaWiersza(*kandydat)}}}});
   }
   // File names are bytes, not necessarily UTF-8; JSON must be UTF-8, so an invalid piece becomes
   // U+FFFD, read by the same decoder that works out the extension.

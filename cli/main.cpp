@@ -29,7 +29,8 @@ constexpr const char* Stopka = R"(Output (UTF-8):
 
   With --json each file is one JSON object on one line:
     {"path", "size", "extension", "bytes" (the first 80 bytes as 160 hex digits),
-     "recognised", "candidates": [{"extension", "type", "category", "programs": [...]}]}
+     "recognised", "candidates": [{"extension", "type", "category", "programs": [...],
+      "matched": {"table"}}]}; "table" names the catalogue table that holds the row
   Bytes of a path that are not UTF-8 appear as U+FFFD there.
 
   --list-types prints the whole catalogue instead, one entry per row: its table and row,

@@ -89,7 +89,8 @@ int SzukajSygnatury(const TOpisPliku& Klucz, std::span<const TOpisPliku> Tabela)
   return -1;
 }
 
-bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Kandydaci) {
+bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Kandydaci,
+                   const TSuplement& Suplement) {
   Kandydaci.clear();
   DodajZBazySygnatur(Klucz, Kandydaci);
 
@@ -97,12 +98,29 @@ bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Ka
   for (const TOpisPliku& wiersz : BazaWzorcow) {
     if (PasujeDoWzorca(tekstKlucza, wiersz.Sygnatura.Tekst())) Kandydaci.push_back(&wiersz);
   }
+  // The text tables are consulted exactly where the three tables alone would consult them, so
+  // that a text file keeps its text-table answer when a supplement row fits it too.
+  const bool tekstPominiety = !Kandydaci.empty();
+
+  // A supplement row without "*" is a prefix, which the pattern test takes as it is.
+  const std::size_t przedSuplementem = Kandydaci.size();
+  for (const TOpisPliku& wiersz : Suplement.Sygnatury) {
+    if (PasujeDoWzorca(tekstKlucza, wiersz.Sygnatura.Tekst())) Kandydaci.push_back(&wiersz);
+  }
+  // The supplement's own text formats are a guess from the name alone; where one of its rows
+  // knew the content, that answer stands without them (a PEM certificate named without an
+  // extension is not shown as plain text without one).
+  const bool suplementZnalazl = Kandydaci.size() > przedSuplementem;
 
   const std::string_view rozszerzenie = Klucz.Rozszerzenie.Tekst();
-  if (Kandydaci.empty() && CzyPlikTekstowy(Plik)) {
-    for (const TOpisPliku& wiersz : BazaTekstowa) {
+  const auto dodajTekstowe = [&](std::span<const TOpisPliku> tabela) {
+    for (const TOpisPliku& wiersz : tabela) {
       if (wiersz.Rozszerzenie.Tekst() == rozszerzenie) Kandydaci.push_back(&wiersz);
     }
+  };
+  if (!tekstPominiety && CzyPlikTekstowy(Plik)) {
+    dodajTekstowe(BazaTekstowa);
+    if (!suplementZnalazl) dodajTekstowe(Suplement.Tekstowe);
   }
 
   if (Kandydaci.empty()) return false;
@@ -112,12 +130,13 @@ bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Ka
 
 bool RozpoznajPlik(const TOpisPliku& Klucz, const std::string& NazwaPliku,
                    TListaTekstow& ListaTypow, TListaTekstow& ListaRozszerzen,
-                   TListaTekstow& ListaKategorii, TListaTekstow& ListaProgramow) {
+                   TListaTekstow& ListaKategorii, TListaTekstow& ListaProgramow,
+                   const TSuplement& Suplement) {
   TKandydaci kandydaci;
   TPlikDoOdczytu plik(NazwaPliku);
   // The lists are emptied first, also for a lookup that ends in the text test's error.
   WypelnijListy({}, ListaTypow, ListaRozszerzen, ListaKategorii, ListaProgramow);
-  const bool znaleziony = RozpoznajPlik(Klucz, plik, kandydaci);
+  const bool znaleziony = RozpoznajPlik(Klucz, plik, kandydaci, Suplement);
   WypelnijListy(kandydaci, ListaTypow, ListaRozszerzen, ListaKategorii, ListaProgramow);
   return znaleziony;
 }

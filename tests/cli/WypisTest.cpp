@@ -83,7 +83,8 @@ TEST(Json, OneLineWithTheFieldsInTheirOrder) {
   ASSERT_EQ(plik["candidates"].size(), 2u);
   EXPECT_EQ(plik["candidates"][0],
             nlohmann::ordered_json::parse(R"({"extension": "ERR", "type": "Log błędu programu",
-               "category": "Dokument tekstowy", "programs": ["Notatnik", "Notepad+", "Notepad2"]})"));
+               "category": "Dokument tekstowy", "programs": ["Notatnik", "Notepad+", "Notepad2"],
+               "matched": {"table": ""}})"));
   EXPECT_EQ(plik["candidates"][1]["programs"], nlohmann::json::array());
 }
 

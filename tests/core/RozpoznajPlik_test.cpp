@@ -92,7 +92,7 @@ TEST(RozpoznajPlik, PlikTekstowyDemDajeObaWierszeTekstowe) {
 
 TEST(RozpoznajPlik, NieznanyPlikNieJestRozpoznany) {
   TFolderTestowy folder;
-  const std::string tekst = folder.Zapisz("notatka.md", "# Notatka\n\nZwykly tekst.\n");
+  const std::string tekst = folder.Zapisz("notatka.qqq", "# Notatka\n\nZwykly tekst.\n");
   EXPECT_FALSE(Rozpoznaj(ZbudujKlucz(tekst).Klucz, tekst).Rozpoznany);
   const std::string binarny = folder.Zapisz("dane.txt", std::string("\x01\x02\x03\x00\x05", 5));
   EXPECT_FALSE(Rozpoznaj(ZbudujKlucz(binarny).Klucz, binarny).Rozpoznany);
