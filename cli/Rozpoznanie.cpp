@@ -6,13 +6,13 @@
 
 #include "engine/PlikDoOdczytu.h"
 
-void Rozpoznaj(const std::string& Sciezka, TRozpoznanie& Wynik) {
+void Rozpoznaj(const TPlikDoRozpoznania& Plik, TRozpoznanie& Wynik) {
   Wynik.OpisBledu.clear();
   Wynik.Kandydaci.clear();
   Wynik.Stan = TStan::Nieczytelny;
   // The key and the text test read this one opening: the file is opened once, and nothing can
   // change it between the two reads.
-  TPlikDoOdczytu plik(Sciezka);
+  TPlikDoOdczytu plik = Otworz(Plik);
   if (!plik.Otwarty()) {
     Wynik.OpisBledu = plik.OpisBledu();
     return;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "cli/Sciezki.h"
 #include "engine/Klucz.h"
 #include "engine/ObslugaBaz.h"
 
@@ -19,4 +20,4 @@ struct TRozpoznanie {
 
 // The key and the candidates, exactly as the window gets them, from one opening of the file. A
 // file that can't be read (missing, no permission, not a regular file) is reported as such.
-void Rozpoznaj(const std::string& Sciezka, TRozpoznanie& Wynik);
+void Rozpoznaj(const TPlikDoRozpoznania& Plik, TRozpoznanie& Wynik);

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "cli/Wyswietlanie.h"
 #include "text/Cp1250.h"
 #include "text/Szesnastkowo.h"
 
@@ -48,23 +49,8 @@ void DopiszKandydata(std::string& Wyjscie, std::size_t numer, const TOpisPliku& 
 
 }  // namespace
 
-std::string DoWyswietlenia(std::string_view Sciezka) {
-  std::string wynik;
-  wynik.reserve(Sciezka.size());
-  for (const char c : Sciezka) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b < 0x20 || b == 0x7F) {
-      wynik += "\\x";
-      DopiszSzesnastkowo(wynik, b);
-    } else {
-      wynik += c;
-    }
-  }
-  return wynik;
-}
-
 void DopiszOpis(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik) {
-  Wyjscie += DoWyswietlenia(Sciezka);
+  DopiszDoWyswietlenia(Wyjscie, Sciezka);
   Wyjscie += '\n';
   if (Wynik.Stan == TStan::Rozpoznany) {
     for (std::size_t numer = 1; numer <= Wynik.Kandydaci.size(); ++numer) {
@@ -77,7 +63,11 @@ void DopiszOpis(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznan
   Wyjscie +=
       std::string_view(Wynik.Odczyt.TekstSzesnastkowy).substr(0, 2 * BajtowWOpisieNierozpoznanego);
   Wyjscie += ", extension ";
-  Wyjscie += rozszerzenie.empty() ? std::string("(none)") : cp1250::NaUtf8(rozszerzenie);
+  if (rozszerzenie.empty()) {
+    Wyjscie += "(none)";
+  } else {
+    DopiszDoWyswietlenia(Wyjscie, cp1250::NaUtf8(rozszerzenie));
+  }
   Wyjscie += ", size ";
   Wyjscie += std::to_string(Wynik.Odczyt.Rozmiar);
   Wyjscie += " bytes\n";

@@ -14,7 +14,3 @@ void DopiszOpis(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznan
 
 // One JSON object on one line: path, size, extension, bytes, recognised, candidates.
 void DopiszJson(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik);
-
-// A path fit for a terminal line: control characters, which could move the cursor or end the
-// line early, are shown as \xHH.
-std::string DoWyswietlenia(std::string_view Sciezka);

@@ -9,6 +9,7 @@
 #include "cli/Rozpoznanie.h"
 #include "cli/Sciezki.h"
 #include "cli/Wypis.h"
+#include "cli/Wyswietlanie.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ class TWyjscie {
   void Blad(const std::string& Sciezka, const std::string& Opis) {
     Oproznij();
     std::fflush(stdout);
-    std::fprintf(stderr, "rozpoznik-cli: %s: %s\n", DoWyswietlenia(Sciezka).c_str(), Opis.c_str());
+    std::fputs(KomunikatBledu(Sciezka, Opis).c_str(), stderr);
   }
 
   // False when standard output could not take everything.
@@ -80,8 +81,9 @@ int Uruchom(const std::vector<std::string>& sciezki, bool json, bool rekurencyjn
     wyjscie.Blad(sciezka, opis);
     kod = CosNieczytelne;
   };
-  const auto plik = [&](const std::string& sciezka) {
-    Rozpoznaj(sciezka, wynik);
+  const auto plik = [&](TPlikDoRozpoznania&& doRozpoznania) {
+    const std::string& sciezka = doRozpoznania.Sciezka;
+    Rozpoznaj(doRozpoznania, wynik);
     if (wynik.Stan == TStan::Nieczytelny) {
       blad(sciezka, wynik.OpisBledu);
       return;
@@ -126,7 +128,7 @@ int main(int argc, char** argv) {
     return Uruchom(sciezki, json, rekurencyjnie);
   } catch (const std::exception& e) {
     std::fflush(stdout);
-    std::fprintf(stderr, "rozpoznik-cli: %s\n", e.what());
+    std::fputs(KomunikatBledu(e.what()).c_str(), stderr);
     return CosNieczytelne;
   }
 }

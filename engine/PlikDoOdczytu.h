@@ -9,12 +9,22 @@
 #include <cstdint>
 #include <string>
 
+// A folder the caller holds open, as the platform's handle; files are opened relative to it.
+enum class TUchwytFolderu : std::intptr_t {};
+
 class TPlikDoOdczytu {
  public:
   // Never throws; Otwarty() tells whether it worked and OpisBledu() why not. Anything but a
   // regular file (a folder, a pipe, a device) counts as a file that can't be opened, and is
   // refused before it is opened, so that nothing here can block.
   explicit TPlikDoOdczytu(std::string Sciezka);
+  // The file `Nazwa` of an open folder whose listing said it is a regular file, or, with
+  // `ZaDowiazaniem`, a symbolic link to one: a name listed as a file that has become a link
+  // meanwhile is refused, not followed. The listing stands for the check before opening; should
+  // the name have become a pipe or device meanwhile, the opening can't block and the open file
+  // is refused. `Sciezka` is the path that messages and the extension use.
+  TPlikDoOdczytu(TUchwytFolderu Folder, const std::string& Nazwa, bool ZaDowiazaniem,
+                 std::string Sciezka);
   ~TPlikDoOdczytu();
   TPlikDoOdczytu(const TPlikDoOdczytu&) = delete;
   TPlikDoOdczytu& operator=(const TPlikDoOdczytu&) = delete;
@@ -32,6 +42,9 @@ class TPlikDoOdczytu {
   std::int64_t Rozmiar() const { return rozmiar_; }
 
  private:
+  // Takes the platform's result of opening the file: keeps it when it is a regular file.
+  void Przyjmij(std::intptr_t Wynik);
+
   std::string sciezka_;
   std::intptr_t uchwyt_ = -1;
   std::int64_t rozmiar_ = 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -184,6 +185,23 @@ TEST_F(RozpoznikCli, RecursiveWalkIsSortedAndSkipsLinkedDirectories) {
   std::vector<std::string> sciezki;
   for (const json& plik : LinieJson(p.Wyjscie)) sciezki.push_back(plik["path"]);
   EXPECT_EQ(sciezki, (std::vector<std::string>{"drzewo/a/c.zip", "drzewo/a.zip", "drzewo/b.zip"}));
+}
+
+// Names that would clear the screen, forge a line or set the terminal's title, on both streams.
+TEST_F(RozpoznikCli, FileNamesCannotSendCommandsToTheTerminal) {
+  const std::vector<std::string> nazwy = {"x.\x1B[2J", "y.\nFAKE", "z.\x1B]0;T\x07",
+                                          "w.\xC2\x9B"
+                                          "2J"};
+  for (const std::string& nazwa : nazwy) folder.Zapisz("drzewo/" + nazwa, NieznaneDane);
+
+  const TPrzebieg p = Uruchom({"-r", "drzewo", "brak\x1B[2J"});
+
+  EXPECT_EQ(p.KodWyjscia, 2);
+  for (const std::string* strumien : {&p.Wyjscie, &p.Bledy}) {
+    EXPECT_EQ(strumien->find_first_of("\x1B\x07\x9B"), std::string::npos) << *strumien;
+  }
+  EXPECT_EQ(std::count(p.Wyjscie.begin(), p.Wyjscie.end(), '\n'), 2 * 4) << p.Wyjscie;
+  EXPECT_EQ(p.Bledy, "rozpoznik-cli: brak\\x1B[2J: No such file or directory\n");
 }
 
 TEST_F(RozpoznikCli, DoubleDashEndsTheOptions) {

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "cli/Wypis.h"
+#include "cli/Wyswietlanie.h"
+#include "engine/Klucz.h"
+#include "engine/ObslugaBaz.h"
 #include "text/Cp1250.h"
 
 namespace {
@@ -66,6 +70,32 @@ TEST(Opis, UnrecognisedFileGivesItsFirstTenBytesExtensionAndSize) {
 
 TEST(Opis, ControlCharactersOfAPathCannotReachTheTerminal) {
   EXPECT_EQ(DoWyswietlenia("a\nb\x1B[31m\x7F\u0107"), "a\\x0Ab\\x1B[31m\\x7F\u0107");
+  // C1 controls, as UTF-8 and as raw bytes; CSI alone is enough to start a command.
+  EXPECT_EQ(DoWyswietlenia("\u009B2J|\x9B|\u0080"), "\\xC2\\x9B2J|\\x9B|\\xC2\\x80");
+  // Overrides and isolates that would show the name's end reversed; U+2069 is the last one.
+  EXPECT_EQ(DoWyswietlenia("gpj.\u202Eexe\u2066\u2069\u206A"),
+            "gpj.\\xE2\\x80\\xAEexe\\xE2\\x81\\xA6\\xE2\\x81\\xA9\u206A");
+  // Overlong forms a terminal might decode to ESC or to CSI, and a truncated sequence.
+  EXPECT_EQ(DoWyswietlenia("\xC0\x9B\xE0\x80\x9B\xE2\x80"), "\\xC0\\x9B\\xE0\\x80\\x9B\\xE2\\x80");
+}
+
+TEST(Opis, ExtensionOfAnUnrecognisedFileIsEscapedLikeThePath) {
+  for (const char* nazwa : {"x.\x1B[2J", "y.\nFAKE", "z.\x1B]0;T\x07"}) {
+    std::string wyjscie;
+    DopiszOpis(wyjscie, nazwa, Nierozpoznany(PobierzRozszerzenie(nazwa)));
+    EXPECT_EQ(wyjscie.find_first_of("\x1B\x07"), std::string::npos) << wyjscie;
+    EXPECT_EQ(std::count(wyjscie.begin(), wyjscie.end(), '\n'), 2) << wyjscie;
+  }
+}
+
+// The text test's error quotes the path; whatever carries it to standard error escapes it.
+TEST(Opis, ErrorMessagesQuotingAPathAreEscaped) {
+  const TPlikDoOdczytu brak("/nie-ma/\x1B]0;T\x07\n.txt");
+  const std::string komunikat = KomunikatBledu(EBladOtwarciaPliku(brak).what());
+  EXPECT_EQ(komunikat.find_first_of("\x1B\x07"), std::string::npos) << komunikat;
+  EXPECT_EQ(komunikat.find('\n'), komunikat.size() - 1) << komunikat;
+  EXPECT_EQ(KomunikatBledu("a\x9B.txt", "No such file"),
+            "rozpoznik-cli: a\\x9B.txt: No such file\n");
 }
 
 TEST(Json, OneLineWithTheFieldsInTheirOrder) {
