@@ -5,6 +5,7 @@
 // between the two and one file costs one open. Each platform implements this in a source file of
 // its own.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -37,16 +38,25 @@ class TPlikDoOdczytu {
 
   // Bytes delivered from offset `Od`, at most `Ile`; 0 at the end of the file, -1 on a read
   // error. Reads never move a shared position, so each reader starts where it means to.
+  // The first read near the start brings the file's whole first block, and later reads within it
+  // are served from there: the key wants 80 bytes and the text test then the whole file, which
+  // for most text files is that one block, so one read request serves both.
   std::int64_t Czytaj(std::int64_t Od, void* Bufor, std::size_t Ile);
   // The size when the file was opened.
   std::int64_t Rozmiar() const { return rozmiar_; }
 
  private:
+  static constexpr std::size_t RozmiarPoczatku = 4096;
+
   // Takes the platform's result of opening the file: keeps it when it is a regular file.
   void Przyjmij(std::intptr_t Wynik);
+  // One read request to the system, repeated only when a signal cut it short.
+  std::int64_t CzytajZSystemu(std::int64_t Od, void* Bufor, std::size_t Ile);
 
   std::string sciezka_;
   std::intptr_t uchwyt_ = -1;
   std::int64_t rozmiar_ = 0;
   std::string opisBledu_;
+  std::int64_t dlugoscPoczatku_ = -1;  // -1 until the first block is read
+  std::array<unsigned char, RozmiarPoczatku> poczatek_;
 };

@@ -77,7 +77,7 @@ TPlikDoOdczytu::~TPlikDoOdczytu() {
   if (Otwarty()) ::close(Deskryptor(uchwyt_));
 }
 
-std::int64_t TPlikDoOdczytu::Czytaj(std::int64_t Od, void* Bufor, std::size_t Ile) {
+std::int64_t TPlikDoOdczytu::CzytajZSystemu(std::int64_t Od, void* Bufor, std::size_t Ile) {
   for (;;) {
     const ssize_t n = ::pread(Deskryptor(uchwyt_), Bufor, Ile, static_cast<off_t>(Od));
     if (n >= 0) return n;
