@@ -1,5 +1,6 @@
 #include "cli/Rozpoznanie.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -25,4 +26,17 @@ void Rozpoznaj(const TPlikDoRozpoznania& Plik, TRozpoznanie& Wynik) {
   Wynik.Odczyt = *std::move(odczyt);
   Wynik.Stan = RozpoznajPlik(Wynik.Odczyt.Klucz, plik, Wynik.Kandydaci) ? TStan::Rozpoznany
                                                                         : TStan::Nierozpoznany;
+}
+
+bool RozszerzenieWsrodKandydatow(const TRozpoznanie& Wynik) {
+  // The key's extension is upper-cased and catalogue extensions hold no lower-case letters.
+  const std::string_view wlasne = Wynik.Odczyt.Klucz.Rozszerzenie.Tekst();
+  return std::ranges::any_of(Wynik.Kandydaci, [&](const TDopasowanie& kandydat) {
+    return kandydat->Rozszerzenie.Tekst() == wlasne;
+  });
+}
+
+bool NiezgodneRozszerzenie(const TRozpoznanie& Wynik) {
+  return Wynik.Stan == TStan::Rozpoznany && Wynik.Odczyt.Klucz.Rozszerzenie.Dlugosc > 0 &&
+         !RozszerzenieWsrodKandydatow(Wynik);
 }
