@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,5 +68,10 @@ class TFolder {
   TTozsamoscFolderu tozsamosc_;
 };
 
-// Whether the path given by the user names a folder (following a symbolic link).
-bool JestFolderem(const std::string& Sciezka);
+// What the path given by the user names, a symbolic link followed (a file is then a
+// DowiazanieDoPliku, opened following links); nothing, with the system's words in `Blad`, when
+// it can't be looked at.
+std::optional<TRodzajWpisu> RodzajSciezki(const std::string& Sciezka, std::string& Blad);
+
+// The handle that stands for the working folder, for paths given by the user.
+TUchwytFolderu FolderRoboczy();

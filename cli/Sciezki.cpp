@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -112,21 +113,31 @@ class TPrzejscie {
 }  // namespace
 
 TPlikDoOdczytu Otworz(const TPlikDoRozpoznania& Plik) {
-  if (!Plik.Folder) return TPlikDoOdczytu(Plik.Sciezka);
+  if (!Plik.Folder) return TPlikDoOdczytu(FolderRoboczy(), Plik.Sciezka, true, Plik.Sciezka);
   return TPlikDoOdczytu(Plik.Folder->Uchwyt(), Plik.Nazwa, Plik.ZaDowiazaniem, Plik.Sciezka);
 }
 
 void PrzejdzSciezke(const std::string& Sciezka, bool Rekurencyjnie, const TNaPlik& NaPlik,
                     const TNaBlad& NaBlad) {
-  if (!JestFolderem(Sciezka)) {
-    NaPlik({nullptr, {}, false, Sciezka});
+  std::string blad;
+  const std::optional<TRodzajWpisu> rodzaj = RodzajSciezki(Sciezka, blad);
+  if (!rodzaj) {
+    NaBlad(Sciezka, blad);
+    return;
+  }
+  // The look at the path stands for the check before opening, as a folder's listing does.
+  if (*rodzaj == TRodzajWpisu::Nieregularny) {
+    NaBlad(Sciezka, "Not a regular file");
+    return;
+  }
+  if (*rodzaj != TRodzajWpisu::Folder) {
+    NaPlik({nullptr, {}, true, Sciezka});
     return;
   }
   if (!Rekurencyjnie) {
     NaBlad(Sciezka, "Is a directory (-r identifies the files in it)");
     return;
   }
-  std::string blad;
   std::unique_ptr<TFolder> korzen = TFolder::Otworz(Sciezka, blad);
   if (!korzen) {
     NaBlad(Sciezka, blad);

@@ -11,7 +11,7 @@
 
 // One file to identify: a path the user named, or an entry of a folder the walk holds open.
 struct TPlikDoRozpoznania {
-  std::shared_ptr<const TFolder> Folder;  // empty for a path the user named
+  std::shared_ptr<const TFolder> Folder;  // empty for a path the user named, checked to be a file
   std::string Nazwa;                      // the entry's name in `Folder`
   bool ZaDowiazaniem = false;             // the entry is a symbolic link to a file
   std::string Sciezka;                    // for messages and the output
@@ -23,8 +23,9 @@ TPlikDoOdczytu Otworz(const TPlikDoRozpoznania& Plik);
 using TNaPlik = std::function<void(TPlikDoRozpoznania&& Plik)>;
 using TNaBlad = std::function<void(const std::string& Sciezka, const std::string& Opis)>;
 
-// Hands `NaPlik` the path itself, or, with `Rekurencyjnie` and a folder, every file below it in
-// sorted byte order, folders entered where they stand in that order. Symbolic links to folders
+// Hands `NaPlik` the path itself when it is a file (a path that is missing, or a pipe, socket
+// or device, goes to `NaBlad` unopened), or, with `Rekurencyjnie` and a folder, every file below it
+// in sorted byte order, folders entered where they stand in that order. Symbolic links to folders
 // found on the way are not followed (they could lead back up into a loop), and neither is a
 // folder that became such a link after it was listed; the named path itself is followed.
 // Pipes, sockets and devices found on the way go to `NaBlad` unopened, as does a folder that

@@ -129,7 +129,17 @@ bool TFolder::Wypisz(std::vector<TWpisFolderu>& Wpisy, std::string& Blad) const 
   return true;
 }
 
-bool JestFolderem(const std::string& Sciezka) {
+std::optional<TRodzajWpisu> RodzajSciezki(const std::string& Sciezka, std::string& Blad) {
   struct stat dane {};
-  return ::stat(Sciezka.c_str(), &dane) == 0 && S_ISDIR(dane.st_mode);
+  if (::stat(Sciezka.c_str(), &dane) != 0) {
+    Blad = OpisSystemowy(errno);
+    return std::nullopt;
+  }
+  if (S_ISREG(dane.st_mode)) return TRodzajWpisu::DowiazanieDoPliku;
+  if (S_ISDIR(dane.st_mode)) return TRodzajWpisu::Folder;
+  return TRodzajWpisu::Nieregularny;
+}
+
+TUchwytFolderu FolderRoboczy() {
+  return static_cast<TUchwytFolderu>(AT_FDCWD);
 }

@@ -80,9 +80,9 @@ TEST(Sciezki, WalkGivesEveryFileInSortedByteOrderAndLeavesLinkedDirectoriesAlone
   EXPECT_TRUE(z.Bledy.empty());
 }
 
-// The listing tells a pipe from a file, so the walk refuses it unopened; a pipe named by the
-// user is left to the opening, which refuses it unopened too.
-TEST(Sciezki, PipesFoundOnTheWayAreRefusedAndANamedOneIsLeftToTheOpening) {
+// The listing, or for a named path one look at it, tells a pipe from a file: it is refused
+// unopened, since opening it could wait for a writer.
+TEST(Sciezki, PipesFoundOnTheWayOrNamedAreRefusedUnopened) {
   const TFolderTestowy folder;
   const std::string plik = folder.Zapisz("a", "x");
   const fs::path kolejka = folder.Sciezka() / "kolejka";
@@ -94,7 +94,8 @@ TEST(Sciezki, PipesFoundOnTheWayAreRefusedAndANamedOneIsLeftToTheOpening) {
   EXPECT_EQ(z.Bledy,
             (std::vector<std::string>{kolejka.string() + ": Not a regular file",
                                       folder.Sciezka("link-do-kolejki") + ": Not a regular file"}));
-  EXPECT_EQ(Przejdz(kolejka, false).Pliki, (std::vector<std::string>{kolejka.string()}));
+  EXPECT_EQ(Przejdz(kolejka, false).Bledy,
+            (std::vector<std::string>{kolejka.string() + ": Not a regular file"}));
 }
 
 // A folder swapped for a link to somewhere else after its parent was listed: the walk must
@@ -169,8 +170,10 @@ TEST(Sciezki, NamedLinkToADirectoryIsFollowed) {
 
 TEST(Sciezki, WithoutRecursionAFileIsPassedOnAsWrittenAndADirectoryIsAnError) {
   const TFolderTestowy folder;
-  const TZebrane plik = Przejdz("nie/ma/takiego", false);
-  EXPECT_EQ(plik.Pliki, (std::vector<std::string>{"nie/ma/takiego"}));
+  const std::string sciezka = folder.Zapisz("plik", "x");
+  EXPECT_EQ(Przejdz(sciezka, false).Pliki, (std::vector<std::string>{sciezka}));
+  EXPECT_EQ(Przejdz("nie/ma/takiego", false).Bledy,
+            (std::vector<std::string>{"nie/ma/takiego: No such file or directory"}));
 
   const TZebrane katalog = Przejdz(folder.Sciezka(), false);
   EXPECT_TRUE(katalog.Pliki.empty());
