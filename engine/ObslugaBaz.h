@@ -28,6 +28,8 @@ struct TDopasowanie {
 
   const TOpisPliku& operator*() const { return *Wiersz; }
   const TOpisPliku* operator->() const { return Wiersz; }
+  // Code that wants only the row reads a candidate as its row.
+  operator const TOpisPliku*() const { return Wiersz; }
 };
 
 // The candidates of one lookup, in their fixed order.
