@@ -1,9 +1,9 @@
 // Rozpoznik: tells what a file really is from its first bytes.
 
 #include "update/Witryna.h"
-#include "window/Aplikacja.h"
-#include "window/PulpitQt.h"
-#include "window/Unit1.h"
+#include "window/qt/Aplikacja.h"
+#include "window/qt/PulpitQt.h"
+#include "window/qt/Unit1.h"
 
 int main(int argc, char** argv) {
   TPulpitQt pulpit;

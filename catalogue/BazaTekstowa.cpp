@@ -1,4 +1,4 @@
-// Text formats, found by extension alone.
+// Text formats, found by extension alone. Every row is given from outside and stands as it is.
 
 #include "catalogue/Katalog.h"
 #include "catalogue/ZasadyKatalogu.h"
@@ -32,4 +32,4 @@ constexpr std::array<TWierszZrodlowy, RozmiarBazyTekstowej> Wiersze = {{
 }  // namespace
 
 constexpr std::array<TOpisPliku, RozmiarBazyTekstowej> BazaTekstowa =
-    ZbudujSprawdzonaTabele<TRodzajTabeli::Tekstowa, Wiersze>();
+    ZbudujSprawdzonaTabele<TRodzajTabeli::Tekstowa, Wiersze, KazdyWierszUstalony>();

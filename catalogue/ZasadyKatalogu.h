@@ -7,8 +7,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
+#include "catalogue/SlownikKatalogu.h"
 #include "catalogue/TOpisPliku.h"
 #include "text/Cp1250.h"
 
@@ -37,12 +39,34 @@ enum class TZasada {
   SygnaturaZeZnakiemSpozaHex,
   SygnaturaPustaLubDluzszaNizKlucz,
   SygnaturyNiePosortowane,
+  KategoriaSpozaSlownika,
+  ProgramSpozaSlownika,
+  TekstyJakWInnymWierszuDlaTegoSamegoPliku,
 };
 
 struct TNaruszenie {
   std::size_t Wiersz;
   TZasada Zasada;
 };
+
+// The rows whose texts are given from outside and stand as they are, with the categories and
+// program names of their time: the vocabulary's older words are allowed in them and nowhere else.
+struct TWierszeUstalone {
+  bool Wszystkie = false;
+  std::span<const std::size_t> Numery;
+
+  constexpr bool Zawiera(std::size_t wiersz) const {
+    if (Wszystkie) return true;
+    for (const std::size_t n : Numery) {
+      if (n == wiersz) return true;
+    }
+    return false;
+  }
+};
+
+inline constexpr TWierszeUstalone ZadenWierszUstalony{};
+inline constexpr TWierszeUstalone KazdyWierszUstalony{true, {}};
+inline constexpr std::array<TWierszZrodlowy, 0> BezWzorcow{};
 
 namespace zasady {
 
@@ -81,6 +105,50 @@ constexpr void Zapisz(TKrotkiTekst<Pojemnosc>& pole, std::string_view utf8) {
   pole.Dlugosc = static_cast<std::uint8_t>(n);
 }
 
+template <std::size_t N>
+constexpr bool WSlowniku(const std::array<std::string_view, N>& slownik, std::string_view slowo) {
+  const std::size_t i = slownik::Pozycja(slownik, slowo);
+  return i < N && slownik[i] == slowo;
+}
+
+template <std::size_t N>
+constexpr bool WsrodStarszych(const std::array<std::string_view, N>& starsze,
+                              std::string_view slowo) {
+  for (const std::string_view s : starsze) {
+    if (s == slowo) return true;
+  }
+  return false;
+}
+
+constexpr TZasada SprawdzSlownictwo(const TWierszZrodlowy& w, bool ustalony) {
+  if (!WSlowniku(slownik::Kategorie, w.Kategoria) &&
+      !(ustalony && WsrodStarszych(slownik::KategorieStarsze, w.Kategoria)))
+    return TZasada::KategoriaSpozaSlownika;
+  for (std::string_view programy = w.Programy; !programy.empty();) {
+    const std::size_t koniec = programy.find('\r');
+    const std::string_view nazwa = programy.substr(0, koniec);
+    if (!WSlowniku(slownik::Programy, nazwa) &&
+        !(ustalony && WsrodStarszych(slownik::ProgramyStarsze, nazwa)))
+      return TZasada::ProgramSpozaSlownika;
+    if (koniec == std::string_view::npos) break;
+    programy.remove_prefix(koniec + 1);
+  }
+  return TZasada::Spelniona;
+}
+
+constexpr bool TeSameTeksty(const TWierszZrodlowy& a, const TWierszZrodlowy& b) {
+  return a.Typ == b.Typ && a.Kategoria == b.Kategoria && a.Programy == b.Programy;
+}
+
+// Whether one key can fit a signature (a prefix) and a pattern ("*" for any digit) at once.
+constexpr bool PasujaRazem(std::string_view sygnatura, std::string_view wzorzec) {
+  const std::size_t n = std::min(sygnatura.size(), wzorzec.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    if (wzorzec[i] != '*' && wzorzec[i] != sygnatura[i]) return false;
+  }
+  return true;
+}
+
 constexpr TZasada SprawdzWiersz(const TWierszZrodlowy& w, TRodzajTabeli rodzaj) {
   for (const TZasada z :
        {SprawdzTekst<6>(w.Rozszerzenie), SprawdzTekst<128>(w.Programy), SprawdzTekst<64>(w.Typ),
@@ -116,18 +184,71 @@ constexpr TZasada SprawdzWiersz(const TWierszZrodlowy& w, TRodzajTabeli rodzaj) 
 
 }  // namespace zasady
 
-// The first row that breaks a rule, or {size, Spelniona} when every row keeps them. The
-// signature table must be in ascending order of its signatures, byte by byte, a prefix before
-// the longer text: the order the search by halving relies on.
+// The rules of each row on its own: the first row that breaks one, or {size, Spelniona} when
+// every row keeps them. The signature table must be in ascending order of its signatures, byte by
+// byte, a prefix before the longer text: the order the search by halving relies on.
 template <std::size_t N>
-constexpr TNaruszenie SprawdzTabele(const std::array<TWierszZrodlowy, N>& wiersze,
-                                    TRodzajTabeli rodzaj) {
+constexpr TNaruszenie SprawdzWiersze(const std::array<TWierszZrodlowy, N>& wiersze,
+                                     TRodzajTabeli rodzaj) {
   for (std::size_t i = 0; i < N; ++i) {
     if (const TZasada z = zasady::SprawdzWiersz(wiersze[i], rodzaj); z != TZasada::Spelniona)
       return {i, z};
     if (rodzaj == TRodzajTabeli::Sygnatur && i > 0 &&
         wiersze[i - 1].Sygnatura > wiersze[i].Sygnatura)
       return {i, TZasada::SygnaturyNiePosortowane};
+  }
+  return {N, TZasada::Spelniona};
+}
+
+// Every category and program name is one of the vocabulary's words.
+template <std::size_t N>
+constexpr TNaruszenie SprawdzSlownictwo(const std::array<TWierszZrodlowy, N>& wiersze,
+                                        const TWierszeUstalone& ustalone) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (const TZasada z = zasady::SprawdzSlownictwo(wiersze[i], ustalone.Zawiera(i));
+        z != TZasada::Spelniona)
+      return {i, z};
+  }
+  return {N, TZasada::Spelniona};
+}
+
+// Rows that one file can fit together are shown together, so they must not read alike: no row
+// of ours may repeat the type, category and programs of a signature row whose signature begins
+// it or that it begins, nor of a pattern (`wzorce`) that the same key can fit. In the sorted
+// table the rows that a signature begins follow it in one run, so only those rows are compared.
+template <std::size_t N>
+constexpr TNaruszenie SprawdzPowtorzenia(const std::array<TWierszZrodlowy, N>& wiersze,
+                                         TRodzajTabeli rodzaj, const TWierszeUstalone& ustalone,
+                                         std::span<const TWierszZrodlowy> wzorce) {
+  if (rodzaj != TRodzajTabeli::Sygnatur) return {N, TZasada::Spelniona};
+  for (std::size_t i = 0; i < N; ++i) {
+    const std::string_view poczatek = wiersze[i].Sygnatura;
+    for (std::size_t j = i + 1; j < N && wiersze[j].Sygnatura.starts_with(poczatek); ++j) {
+      if ((!ustalone.Zawiera(i) || !ustalone.Zawiera(j)) &&
+          zasady::TeSameTeksty(wiersze[i], wiersze[j]))
+        return {j, TZasada::TekstyJakWInnymWierszuDlaTegoSamegoPliku};
+    }
+  }
+  for (std::size_t j = 0; j < N; ++j) {
+    if (ustalone.Zawiera(j)) continue;  // patterns are given from outside as well
+    for (const TWierszZrodlowy& wzorzec : wzorce) {
+      if (zasady::TeSameTeksty(wzorzec, wiersze[j]) &&
+          zasady::PasujaRazem(wiersze[j].Sygnatura, wzorzec.Sygnatura))
+        return {j, TZasada::TekstyJakWInnymWierszuDlaTegoSamegoPliku};
+    }
+  }
+  return {N, TZasada::Spelniona};
+}
+
+// The first broken rule of the three groups above, in their order.
+template <std::size_t N>
+constexpr TNaruszenie SprawdzTabele(const std::array<TWierszZrodlowy, N>& wiersze,
+                                    TRodzajTabeli rodzaj,
+                                    const TWierszeUstalone& ustalone = ZadenWierszUstalony,
+                                    std::span<const TWierszZrodlowy> wzorce = {}) {
+  for (const TNaruszenie n : {SprawdzWiersze(wiersze, rodzaj), SprawdzSlownictwo(wiersze, ustalone),
+                              SprawdzPowtorzenia(wiersze, rodzaj, ustalone, wzorce)}) {
+    if (n.Zasada != TZasada::Spelniona) return n;
   }
   return {N, TZasada::Spelniona};
 }
@@ -155,9 +276,16 @@ struct WierszKatalogu {
   static constexpr bool Poprawny = true;
 };
 
-template <TRodzajTabeli Rodzaj, const auto& Wiersze>
+template <TRodzajTabeli Rodzaj, const auto& Wiersze,
+          const TWierszeUstalone& Ustalone = ZadenWierszUstalony, const auto& Wzorce = BezWzorcow>
 consteval auto ZbudujSprawdzonaTabele() {
-  constexpr TNaruszenie naruszenie = SprawdzTabele(Wiersze, Rodzaj);
-  static_assert(WierszKatalogu<Rodzaj, naruszenie.Wiersz, naruszenie.Zasada>::Poprawny);
+  // Each group is a constant evaluation of its own, so that each keeps within the compiler's
+  // budget of operations for one evaluation.
+  constexpr TNaruszenie wiersze = SprawdzWiersze(Wiersze, Rodzaj);
+  static_assert(WierszKatalogu<Rodzaj, wiersze.Wiersz, wiersze.Zasada>::Poprawny);
+  constexpr TNaruszenie slownictwo = SprawdzSlownictwo(Wiersze, Ustalone);
+  static_assert(WierszKatalogu<Rodzaj, slownictwo.Wiersz, slownictwo.Zasada>::Poprawny);
+  constexpr TNaruszenie powtorzenia = SprawdzPowtorzenia(Wiersze, Rodzaj, Ustalone, Wzorce);
+  static_assert(WierszKatalogu<Rodzaj, powtorzenia.Wiersz, powtorzenia.Zasada>::Poprawny);
   return ZbudujTabele(Wiersze);
 }

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "cli/Csv.h"
 #include "cli/Wyjasnienie.h"
 #include "cli/Wyswietlanie.h"
 #include "text/Cp1250.h"
@@ -52,20 +53,6 @@ void DopiszKandydata(std::string& Wyjscie, std::size_t numer, const TDopasowanie
   Wyjscie += programy.empty() ? "(none)" : programy;
   Wyjscie += '\n';
   if (Wyjasnij) DopiszWyjasnienie(Wyjscie, kandydat, Wynik.Odczyt.TekstSzesnastkowy, wciecie);
-}
-
-// RFC 4180: a field holding a comma, a quote or a line end is quoted, its quotes doubled.
-void DopiszPoleCsv(std::string& Wyjscie, std::string_view pole) {
-  if (pole.find_first_of(",\"\r\n") == std::string_view::npos) {
-    Wyjscie += pole;
-    return;
-  }
-  Wyjscie += '"';
-  for (const char c : pole) {
-    if (c == '"') Wyjscie += '"';
-    Wyjscie += c;
-  }
-  Wyjscie += '"';
 }
 
 void DopiszWierszCsv(std::string& Wyjscie, std::initializer_list<std::string_view> pola) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/ListaTypow.h"
 #include "cli/Przebieg.h"
 #include "cli/Wyswietlanie.h"
 
@@ -38,6 +39,11 @@ constexpr const char* Stopka = R"(Output (UTF-8):
   A file is a mismatch when it was recognised, its name has an extension, and no candidate
   has that extension. Unrecognised files and names without an extension are not.
 
+  --list-types prints the whole catalogue instead, one entry per row: its table and row,
+  extension, signature, type, category and programs; as JSON lines with --json
+  {"table", "row", "extension", "signature", "type", "category", "programs": [...]}, or as
+  CSV with a header line with --csv (programs joined by "; ").
+
   A path that can't be read (missing, no permission, a directory without -r, a pipe or
   device) is reported on standard error with the reason, and the run goes on.
 
@@ -59,9 +65,12 @@ int main(int argc, char** argv) {
   TUstawienia ustawienia;
   bool json = false;
   bool csv = false;
+  bool listaTypow = false;
   std::vector<std::string> sciezki;
   auto* opcjaJson = app.add_flag("--json", json, "Print one JSON object per file per line");
-  app.add_flag("--csv", csv, "Print CSV: a header row, then one row per candidate")
+  app.add_flag("--csv", csv,
+               "Print CSV: a header row, then one row per candidate (with --list-types, per "
+               "catalogue row)")
       ->excludes(opcjaJson);
   app.add_flag("-r,--recursive", ustawienia.Rekurencyjnie,
                "Identify every file below the named directories, in sorted order; symbolic links "
@@ -78,11 +87,24 @@ int main(int argc, char** argv) {
   app.add_option("-j,--jobs", ustawienia.Watki,
                  "Threads that identify files (default: one per core)")
       ->check(CLI::Range(1u, 1024u));
-  app.add_option("PATH", sciezki, "Files (or, with -r, directories) to identify")->required();
+  auto* opcjaListy =
+      app.add_flag("--list-types", listaTypow,
+                   "Print every description of the catalogue instead of identifying");
+  app.add_option("PATH", sciezki, "Files (or, with -r, directories) to identify")
+      ->excludes(opcjaListy);
   try {
     app.parse(argc, argv);
+    if (!listaTypow && sciezki.empty()) throw CLI::RequiredError("PATH");
   } catch (const CLI::ParseError& e) {
     return app.exit(e) == 0 ? WszystkoRozpoznane : CosNieczytelne;
+  }
+  if (listaTypow) {
+    const std::string lista = ListaTypow(csv    ? TFormatListy::Csv
+                                         : json ? TFormatListy::Json
+                                                : TFormatListy::Tekst);
+    std::fwrite(lista.data(), 1, lista.size(), stdout);
+    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? WszystkoRozpoznane
+                                                                : CosNieczytelne;
   }
   if (json) ustawienia.Format = TFormat::Json;
   if (csv) ustawienia.Format = TFormat::Csv;

@@ -20,6 +20,17 @@ std::string ZUtf8(std::string_view utf8) {
   return wynik;
 }
 
+std::optional<std::string> ZUtf8Dokladnie(std::string_view utf8) {
+  std::string wynik;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto znak = CzytajUtf8(utf8, i);
+    const auto b = znak ? Bajt(*znak) : std::nullopt;
+    if (!b) return std::nullopt;
+    wynik.push_back(static_cast<char>(*b));
+  }
+  return wynik;
+}
+
 std::string NaUtf8(std::string_view tekst) {
   std::string wynik;
   for (const char c : tekst) {

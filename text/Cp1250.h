@@ -81,6 +81,10 @@ constexpr std::optional<char32_t> CzytajUtf8(std::string_view tekst, std::size_t
 // ANSI interfaces of Windows render such characters.
 std::string ZUtf8(std::string_view utf8);
 
+// The same, or nothing when a character has no place in the code page or the UTF-8 is
+// malformed: for text that may or may not be UTF-8 at all.
+std::optional<std::string> ZUtf8Dokladnie(std::string_view utf8);
+
 std::string NaUtf8(std::string_view tekst);
 
 }  // namespace cp1250

@@ -6,7 +6,8 @@
 #include <string_view>
 
 #include "text/Cp1250.h"
-#include "window/Unit1.h"
+#include "window/OknoRozpoznika.h"
+#include "window/Teksty.h"
 
 namespace {
 
@@ -48,11 +49,17 @@ std::string TekstInformacji() {
   return tekst;
 }
 
-void TForm1::Image2Click() {
-  InfoMemo->move(8, 64);
-  InfoMemo->setVisible(InfoMemo->isHidden());
+// Every click moves the panel to its place first, also the click that hides it: it then spans
+// the window over the result fields and leaves the link line visible.
+void TOknoRozpoznika::Image2Click() {
+  TStanKontrolki& panel = stan_[TKontrolka::InfoMemo];
+  panel.Lewa = 8;
+  panel.Gora = 64;
+  panel.Widoczna = !panel.Widoczna;
+  PokazStan();
 }
 
-void TForm1::InfoMemoClick() {
-  InfoMemo->hide();
+void TOknoRozpoznika::InfoMemoClick() {
+  stan_[TKontrolka::InfoMemo].Widoczna = false;
+  PokazStan();
 }

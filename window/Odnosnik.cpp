@@ -1,26 +1,19 @@
 // The site link: Label6 opens the maker's web site and is red while the mouse is over it.
 
+#include "window/OknoRozpoznika.h"
 #include "window/Pulpit.h"
-#include "window/Unit1.h"
 
-namespace {
-
-void UstawKolorTekstu(QLabel* Etykieta, const QColor& Kolor) {
-  QPalette paleta = Etykieta->palette();
-  paleta.setColor(QPalette::WindowText, Kolor);
-  Etykieta->setPalette(paleta);
-}
-
-}  // namespace
-
-void TForm1::Label6Click() {
+void TOknoRozpoznika::Label6Click() {
   pulpit_.OtworzAdres(witryna_.AdresKorzenia());
 }
 
-void TForm1::Label6MouseMove(QLabel* Sender) {
-  UstawKolorTekstu(Sender, Qt::red);
+// Set on every move over the label, not only on entry.
+void TOknoRozpoznika::Label6MouseMove() {
+  stan_[TKontrolka::Label6].KolorTekstu = Czerwony;
+  PokazStan();
 }
 
-void TForm1::Label6MouseLeave(QLabel* Sender) {
-  UstawKolorTekstu(Sender, Qt::white);
+void TOknoRozpoznika::Label6MouseLeave() {
+  stan_[TKontrolka::Label6].KolorTekstu = Bialy;
+  PokazStan();
 }

@@ -1,15 +1,13 @@
 #include "window/OpenDialog.h"
 
-#include <QWidget>
+#include <optional>
+#include <utility>
 
 #include "window/Pulpit.h"
 
-TOpenDialog::TOpenDialog(TPulpit& Pulpit, QWidget* Okno)
-    : QObject(Okno), pulpit_(Pulpit), okno_(Okno) {}
-
-bool TOpenDialog::Execute() {
-  const std::optional<QString> wybrany = pulpit_.WybierzPlik(okno_, FileName);
+bool TOpenDialog::Execute(TPulpit& Pulpit) {
+  std::optional<std::string> wybrany = Pulpit.WybierzPlik(FileName);
   if (!wybrany) return false;
-  FileName = *wybrany;
+  FileName = std::move(*wybrany);
   return true;
 }

@@ -1,26 +1,16 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
+// OpenDialog1: the desktop's file-open dialog, which offers the path chosen last.
 
-class QWidget;
+#include <string>
+
 class TPulpit;
 
-// The window's file-open dialog: shown through the desktop, it remembers the last path chosen
-// and offers it the next time.
-class TOpenDialog : public QObject {
-  Q_OBJECT
-
+class TOpenDialog {
  public:
-  TOpenDialog(TPulpit& Pulpit, QWidget* Okno);
-
-  // The path chosen last; offered when the dialog opens.
-  QString FileName;
+  // The path chosen last, as the file system gives it; offered when the dialog opens.
+  std::string FileName;
 
   // True when a file was chosen; FileName then holds it.
-  bool Execute();
-
- private:
-  TPulpit& pulpit_;
-  QWidget* okno_;
+  bool Execute(TPulpit& Pulpit);
 };

@@ -1,119 +1,110 @@
 // The identify command: a file chosen in OpenDialog1 or dropped on the window, its lookup in
 // the catalogue and the display of its candidates.
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFile>
-#include <QLineEdit>
-#include <QMimeData>
-#include <QScrollBar>
-#include <QUrl>
 #include <optional>
 
 #include "engine/Klucz.h"
-#include "window/Aplikacja.h"
+#include "engine/PlikDoOdczytu.h"
+#include "text/Cp1250.h"
+#include "window/OknoRozpoznika.h"
 #include "window/Pulpit.h"
-#include "window/Tekst.h"
-#include "window/Unit1.h"
+#include "window/Teksty.h"
 #include "window/ZglosNieznanyPlik.h"
 
 namespace {
 
-constexpr int GoraNiejednoznacznosci = 101;
-constexpr int WysokoscNiejednoznacznosci = 18;
-
-// The one local file being dragged; several files, or anything else, are not taken.
-std::optional<QString> JedenPlik(const QMimeData* Dane) {
-  if (Dane == nullptr || !Dane->hasUrls()) return std::nullopt;
-  const QList<QUrl> adresy = Dane->urls();
-  if (adresy.size() != 1 || !adresy.front().isLocalFile()) return std::nullopt;
-  return adresy.front().toLocalFile();
-}
-
-void UstawTekst(QLineEdit* Pole, const QString& Tekst) {
-  Pole->setText(Tekst);
-  // Show the start of a long text, not its end.
-  Pole->setCursorPosition(0);
+// A multi-line box starts a new line at every carriage return, also one without a line feed
+// after it, as the catalogue separates its programs.
+std::string Wierszami(std::string_view Tekst) {
+  std::string wynik;
+  for (std::size_t i = 0; i < Tekst.size(); ++i) {
+    if (Tekst[i] == '\r') {
+      wynik += '\n';
+      if (i + 1 < Tekst.size() && Tekst[i + 1] == '\n') ++i;
+    } else {
+      wynik += Tekst[i];
+    }
+  }
+  return wynik;
 }
 
 }  // namespace
 
-void TForm1::SpeedButton1Click() {
-  if (!OpenDialog1->Execute()) return;
-  RozpoznajWybranyPlik(OpenDialog1->FileName);
+void TOknoRozpoznika::SpeedButton1Click() {
+  if (!OpenDialog1.Execute(pulpit_)) return;
+  RozpoznajWybranyPlik(OpenDialog1.FileName);
 }
 
-void TForm1::RozpoznajWybranyPlik(const QString& Sciezka) {
-  TypEdit->clear();
-  KategoriaEdit->clear();
-  ProgramyMemo->clear();
-  ScrollBar1->hide();
-  InfoLabel->hide();
-  Pasek->show();
-  UstawTekst(Edit1, Sciezka);
+void TOknoRozpoznika::UpuszczonoPlik(const std::string& Sciezka) {
+  OpenDialog1.FileName = Sciezka;
+  RozpoznajWybranyPlik(Sciezka);
+}
 
-  const std::string sciezka = QFile::encodeName(Sciezka).toStdString();
-  const TOdczytPliku klucz = ZbudujKlucz(sciezka);
+void TOknoRozpoznika::WyczyscWynik() {
+  stan_[TKontrolka::TypEdit].Tekst.clear();
+  stan_[TKontrolka::KategoriaEdit].Tekst.clear();
+  stan_[TKontrolka::ProgramyMemo].Tekst.clear();
+  stan_[TKontrolka::ScrollBar1].Widoczna = false;
+  stan_[TKontrolka::InfoLabel].Widoczna = false;
+  stan_[TKontrolka::Pasek].Widoczna = true;
+}
+
+void TOknoRozpoznika::RozpoznajWybranyPlik(const std::string& Sciezka) {
+  WyczyscWynik();
+  stan_[TKontrolka::Edit1].Tekst = Sciezka;
+  PokazStan();
+
+  // The key and the text test read this one opening. A file that can't be read is reported
+  // rather than identified from zeros: a folder, a pipe or a device is refused before it is
+  // opened, and nothing of the last lookup is left in the lists.
+  TPlikDoOdczytu plik(Sciezka);
+  std::optional<TOdczytPliku> odczyt;
+  if (plik.Otwarty()) odczyt = ZbudujKlucz(plik);
+  TKandydaci kandydaci;
+  if (!odczyt) {
+    WypelnijListy(kandydaci, *ListaTypow, *ListaRozszerzen, *ListaKategorii, *ListaProgramow);
+    pulpit_.PokazBlad(EBladOtwarciaPliku(plik).what());
+    return;
+  }
   bool znaleziony = false;
   {
-    // The key reads 80 bytes; the text test of the lookup may read the whole file.
+    // The text test of the lookup may read the whole file.
     const TZajetosc zajetosc(pulpit_);
-    znaleziony = RozpoznajPlik(klucz.Klucz, sciezka, *ListaTypow, *ListaRozszerzen, *ListaKategorii,
-                               *ListaProgramow);
+    znaleziony = RozpoznajPlik(odczyt->Klucz, plik, kandydaci);
   }
+  WypelnijListy(kandydaci, *ListaTypow, *ListaRozszerzen, *ListaKategorii, *ListaProgramow);
   if (!znaleziony) {
-    ZglosNieznanyPlik(pulpit_, witryna_, sciezka, klucz.Klucz, klucz.TekstSzesnastkowy,
-                      klucz.Rozmiar);
+    ZglosNieznanyPlik(pulpit_, witryna_, Sciezka, odczyt->Klucz, odczyt->TekstSzesnastkowy,
+                      odczyt->Rozmiar);
     return;
   }
 
-  PokazKandydata(0);
-  // Narrowing the range pulls a position left from an earlier file into it; each change of
-  // position shows its candidate, and the last one shows candidate 0.
-  ScrollBar1->setRange(0, static_cast<int>(ListaTypow->size()) - 1);
-  ScrollBar1->setValue(0);
-  if (ScrollBar1->maximum() > 0) PokazNiejednoznacznosc();
+  // A new range pulls a position left from an earlier file into it; the boxes end on candidate
+  // 0 whatever the position was.
+  stan_.MaksimumPaska = static_cast<int>(ListaTypow->size()) - 1;
+  ScrollBar1Change(0);
+  if (stan_.MaksimumPaska > 0) PokazNiejednoznacznosc();
+  PokazStan();
 }
 
-void TForm1::PokazNiejednoznacznosc() {
-  ScrollBar1->show();
-  Pasek->hide();
-  InfoLabel->setText(QStringLiteral("Brak jednoznaczności. Przewiń by zobaczyć alternatywy."));
-  // Centred on the window's outer width, frame included.
-  const int szerokosc = InfoLabel->sizeHint().width();
-  InfoLabel->setGeometry((frameGeometry().width() - szerokosc) / 2, GoraNiejednoznacznosci,
-                         szerokosc, WysokoscNiejednoznacznosci);
-  InfoLabel->show();
+void TOknoRozpoznika::PokazNiejednoznacznosc() {
+  stan_[TKontrolka::ScrollBar1].Widoczna = true;
+  stan_[TKontrolka::Pasek].Widoczna = false;
+  stan_[TKontrolka::InfoLabel].Tekst = cp1250::ZUtf8(TekstNiejednoznacznosci);
+  stan_[TKontrolka::InfoLabel].Widoczna = true;
 }
 
-void TForm1::ScrollBar1Change() {
-  PokazKandydata(ScrollBar1->value());
+void TOknoRozpoznika::ScrollBar1Change(int Pozycja) {
+  // The scroll bar is shown only with candidates, and its range is theirs.
+  if (Pozycja < 0 || static_cast<std::size_t>(Pozycja) >= ListaTypow->size()) return;
+  stan_.PozycjaPaska = Pozycja;
+  PokazKandydata(Pozycja);
+  PokazStan();
 }
 
-void TForm1::PokazKandydata(int Numer) {
-  // After a lookup without candidates the hidden scroll bar keeps its old range.
-  if (Numer < 0 || static_cast<std::size_t>(Numer) >= ListaTypow->size()) return;
+void TOknoRozpoznika::PokazKandydata(int Numer) {
   const auto i = static_cast<std::size_t>(Numer);
-  UstawTekst(TypEdit, NaQString((*ListaTypow)[i]));
-  UstawTekst(KategoriaEdit, NaQString((*ListaKategorii)[i]));
-  ProgramyMemo->setPlainText(TekstWierszami((*ListaProgramow)[i]));
-}
-
-void TForm1::dragEnterEvent(QDragEnterEvent* Zdarzenie) {
-  if (JedenPlik(Zdarzenie->mimeData())) Zdarzenie->acceptProposedAction();
-}
-
-void TForm1::dropEvent(QDropEvent* Zdarzenie) {
-  const std::optional<QString> plik = JedenPlik(Zdarzenie->mimeData());
-  if (!plik) return;
-  Zdarzenie->acceptProposedAction();
-  // As if chosen in the dialog, which then offers it next time. The lookup runs once the drop
-  // has ended, so that the program the file came from is not held up by it.
-  OpenDialog1->FileName = *plik;
-  QMetaObject::invokeMethod(
-      this,
-      [this, sciezka = *plik] {
-        ObsluzZdarzenie(pulpit_, [this, &sciezka] { RozpoznajWybranyPlik(sciezka); });
-      },
-      Qt::QueuedConnection);
+  stan_[TKontrolka::TypEdit].Tekst = (*ListaTypow)[i];
+  stan_[TKontrolka::KategoriaEdit].Tekst = (*ListaKategorii)[i];
+  stan_[TKontrolka::ProgramyMemo].Tekst = Wierszami((*ListaProgramow)[i]);
 }

@@ -20,7 +20,7 @@ _rozpoznik_cli() {
 
   if [[ $cur == -* ]]; then
     COMPREPLY=($(compgen -W '--json --csv -r --recursive -j --jobs --mismatches --explain
-      --summary -h --help --' -- "$cur"))
+      --summary --list-types -h --help --' -- "$cur"))
     return
   fi
   _filedir

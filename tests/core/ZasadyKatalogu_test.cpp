@@ -11,14 +11,15 @@
 namespace {
 
 constexpr TWierszZrodlowy Bmp = {"BMP", "424D", "Bitmapa", "Obraz rastrowy", "XnView"};
-constexpr TWierszZrodlowy Zip = {"ZIP", "504B", "Archiwum ZIP", "Archiwum", "7-Zip\rFile Roller"};
-constexpr TWierszZrodlowy Png = {"PNG", "89504E47", "Obraz PNG", "Obraz rastrowy", "GIMP"};
+constexpr TWierszZrodlowy Zip = {"ZIP", "504B", "Archiwum ZIP", "Archiwum", "7zip\rWinRAR"};
+constexpr TWierszZrodlowy Png = {"PNG", "89504E47", "Obraz PNG", "Obraz rastrowy", "Gimp"};
 
 struct TPrzypadek {
   std::string_view Opis;
   TRodzajTabeli Rodzaj;
   TWierszZrodlowy Srodkowy;  // stands between two good rows, at row 1
   TNaruszenie Oczekiwane;
+  bool SrodkowyUstalony = false;  // given from outside, with the older words allowed
 };
 
 constexpr TWierszZrodlowy ZmienionyZip(std::string_view TWierszZrodlowy::*pole,
@@ -83,8 +84,8 @@ constexpr TPrzypadek Przypadki[] = {
     {"ideograph in the programs", Sygnatur, ZmienionyZip(&W::Programy, "解压"), W1(TZasada::ZnakSpozaCp1250)},
     {"malformed UTF-8 in the category", Sygnatur, ZmienionyZip(&W::Kategoria, "Archiwum \xC5"), W1(TZasada::ZnakSpozaCp1250)},
     {"empty type", Sygnatur, ZmienionyZip(&W::Typ, ""), W1(TZasada::PustyTyp)},
-    {"programs separated by line feeds", Sygnatur, ZmienionyZip(&W::Programy, "7-Zip\nFile Roller"), W1(TZasada::ZlySeparatorProgramow)},
-    {"programs separated by an escape written out", Sygnatur, ZmienionyZip(&W::Programy, "7-Zip\\rFile Roller"), W1(TZasada::ZlySeparatorProgramow)},
+    {"programs separated by line feeds", Sygnatur, ZmienionyZip(&W::Programy, "7zip\nWinRAR"), W1(TZasada::ZlySeparatorProgramow)},
+    {"programs separated by an escape written out", Sygnatur, ZmienionyZip(&W::Programy, "7zip\\rWinRAR"), W1(TZasada::ZlySeparatorProgramow)},
     {"extension with a Polish letter", Sygnatur, ZmienionyZip(&W::Rozszerzenie, "ZIĄ"), W1(TZasada::RozszerzenieSpozaAscii)},
     {"good pattern table", Wzorcow, ZmienionyZip(&W::Sygnatura, "504B****0304"), Dobra},
     {"pattern of 160 characters fits", Wzorcow, ZmienionyZip(&W::Sygnatura, Tekst(Wzorzec160)), Dobra},
@@ -93,6 +94,18 @@ constexpr TPrzypadek Przypadki[] = {
     {"pattern with lower case", Wzorcow, ZmienionyZip(&W::Sygnatura, "504b**"), W1(TZasada::WzorzecZeZnakiemSpozaHexIGwiazdki)},
     {"good text table", Tekstowa, ZmienionyZip(&W::Sygnatura, ""), Dobra},
     {"text row with a signature", Tekstowa, ZmienionyZip(&W::Sygnatura, "504B"), W1(TZasada::TekstowaZSygnatura)},
+    {"category outside the vocabulary", Sygnatur, ZmienionyZip(&W::Kategoria, "Archiwa"), W1(TZasada::KategoriaSpozaSlownika)},
+    {"category in another letter case", Sygnatur, ZmienionyZip(&W::Kategoria, "archiwum"), W1(TZasada::KategoriaSpozaSlownika)},
+    {"older category in a row of ours", Sygnatur, ZmienionyZip(&W::Kategoria, "ARchiwum"), W1(TZasada::KategoriaSpozaSlownika)},
+    {"older category in a given row", Sygnatur, ZmienionyZip(&W::Kategoria, "ARchiwum"), Dobra, true},
+    {"empty category in a row of ours", Sygnatur, ZmienionyZip(&W::Kategoria, ""), W1(TZasada::KategoriaSpozaSlownika)},
+    {"program outside the vocabulary", Sygnatur, ZmienionyZip(&W::Programy, "7zip\rFile Roller"), W1(TZasada::ProgramSpozaSlownika)},
+    {"second spelling of a listed program", Sygnatur, ZmienionyZip(&W::Programy, "7-Zip"), W1(TZasada::ProgramSpozaSlownika)},
+    {"older spelling in a row of ours", Sygnatur, ZmienionyZip(&W::Programy, "WinRAR\rWinAMP"), W1(TZasada::ProgramSpozaSlownika)},
+    {"older spelling in a given row", Sygnatur, ZmienionyZip(&W::Programy, "WinRAR\rWinAMP"), Dobra, true},
+    {"no programs at all", Sygnatur, ZmienionyZip(&W::Programy, ""), Dobra},
+    {"empty name between separators", Sygnatur, ZmienionyZip(&W::Programy, "7zip\r\rWinRAR"), W1(TZasada::ProgramSpozaSlownika)},
+    {"vocabulary is checked in every table", Tekstowa, {"ZIP", "", "Archiwum ZIP", "Archiwa", "7zip"}, W1(TZasada::KategoriaSpozaSlownika)},
 };
 // clang-format on
 
@@ -103,7 +116,10 @@ constexpr TNaruszenie Sprawdz(const TPrzypadek& p) {
   if (tekstowa) pierwszy.Sygnatura = ostatni.Sygnatura = "";
   if (wzorcow) pierwszy.Sygnatura = "424D**", ostatni.Sygnatura = "89**4E47";
   const std::array<TWierszZrodlowy, 3> tabela = {pierwszy, p.Srodkowy, ostatni};
-  return SprawdzTabele(tabela, p.Rodzaj);
+  constexpr std::array<std::size_t, 1> Srodkowy = {1};
+  return SprawdzTabele(
+      tabela, p.Rodzaj,
+      p.SrodkowyUstalony ? TWierszeUstalone{false, Srodkowy} : ZadenWierszUstalony);
 }
 
 // The index of the first case whose answer differs; the compiler's note shows it.
@@ -128,4 +144,97 @@ TEST(ZasadyKatalogu, KazdaZasadaWskazujeZepsutyWiersz) {
     EXPECT_EQ(n.Wiersz, p.Oczekiwane.Wiersz);
     EXPECT_EQ(n.Zasada, p.Oczekiwane.Zasada);
   }
+}
+
+namespace {
+
+// Rows one file can fit together: equal signatures, one signature beginning another, or a
+// signature and a pattern that agree wherever the pattern fixes a digit. Row 1 and one other row
+// read alike, and so does the pattern when there is one; every other row reads differently.
+struct TPrzypadekPowtorzen {
+  std::string_view Opis;
+  std::array<std::string_view, 4> Sygnatury;
+  std::size_t Podobny;                    // the row that reads like row 1
+  std::array<std::size_t, 2> Ustalone;    // rows given from outside; 4 for none
+  std::string_view Wzorzec;               // empty for none
+  std::size_t WierszZTymiSamymiTekstami;  // 4 when the table is good
+};
+
+// clang-format off
+constexpr TPrzypadekPowtorzen PrzypadkiPowtorzen[] = {
+    {"equal signatures", {"0000", "424D", "424D", "89"}, 2, {4, 4}, "", 2},
+    {"a signature begins another", {"0000", "424D", "424D00", "89"}, 2, {4, 4}, "", 2},
+    {"a row of the run between them reads differently", {"0000", "424D", "424D00", "424D01"}, 3, {4, 4}, "", 3},
+    {"neither begins the other", {"0000", "424D", "424E", "89"}, 2, {4, 4}, "", 4},
+    {"one of them given from outside", {"0000", "424D", "424D", "89"}, 2, {1, 4}, "", 2},
+    {"both given from outside", {"0000", "424D", "424D", "89"}, 2, {1, 2}, "", 4},
+    {"a pattern the same key can fit", {"0000", "0001", "424D", "89"}, 2, {4, 4}, "42**4D", 2},
+    {"a pattern no key of the row can fit", {"0000", "0001", "424D", "89"}, 2, {4, 4}, "4E**", 4},
+    {"a row given from outside against a pattern", {"0000", "0001", "424D", "89"}, 2, {2, 4}, "42**", 4},
+};
+// clang-format on
+
+constexpr TNaruszenie SprawdzPowtorzenia(const TPrzypadekPowtorzen& p) {
+  constexpr std::string_view Typy[] = {"Archiwum 0", "Archiwum 1", "Archiwum 2", "Archiwum 3"};
+  std::array<TWierszZrodlowy, 4> tabela{};
+  for (std::size_t i = 0; i < tabela.size(); ++i) {
+    tabela[i] = Zip;
+    tabela[i].Sygnatura = p.Sygnatury[i];
+    if (i != 1 && i != p.Podobny) tabela[i].Typ = Typy[i];
+  }
+  const std::array<TWierszZrodlowy, 1> wzorce = {
+      TWierszZrodlowy{"ZIP", p.Wzorzec, Zip.Typ, Zip.Kategoria, Zip.Programy}};
+  return SprawdzTabele(tabela, TRodzajTabeli::Sygnatur, TWierszeUstalone{false, p.Ustalone},
+                       p.Wzorzec.empty() ? std::span<const TWierszZrodlowy>{} : wzorce);
+}
+
+constexpr bool PowtorzeniaWskazane() {
+  for (const TPrzypadekPowtorzen& p : PrzypadkiPowtorzen) {
+    const TNaruszenie n = SprawdzPowtorzenia(p);
+    const bool dobra = p.WierszZTymiSamymiTekstami == 4;
+    if (dobra ? n.Zasada != TZasada::Spelniona
+              : n.Zasada != TZasada::TekstyJakWInnymWierszuDlaTegoSamegoPliku ||
+                    n.Wiersz != p.WierszZTymiSamymiTekstami)
+      return false;
+  }
+  return true;
+}
+static_assert(PowtorzeniaWskazane());
+
+// Spellings that differ only in case, spaces or punctuation are one name to the vocabulary.
+static_assert(slownik::PorownajPisownie("Irfan View", "IrfanView") == 0);
+static_assert(slownik::PorownajPisownie("7-Zip", "7zip") == 0);
+static_assert(slownik::PorownajPisownie("GIMP", "Gimp") == 0);
+static_assert(slownik::PorownajPisownie("Notepad2", "Notepad++") > 0);
+static_assert(slownik::PorownajPisownie("Notatnik", "Notatnik Windows") < 0);
+static_assert(slownik::PorownajPisownie("Edytor", "Ędytor") < 0);
+constexpr std::array<std::string_view, 3> ListaDobra = {"Audacity", "Gimp", "XnView"};
+constexpr std::array<std::string_view, 3> ListaZDwiemaPisowniami = {"Audacity", "Gimp", "GIMP"};
+constexpr std::array<std::string_view, 3> ListaNieWPorzadku = {"Gimp", "Audacity", "XnView"};
+static_assert(slownik::PierwszaZlaPozycja(ListaDobra) == 3);
+static_assert(slownik::PierwszaZlaPozycja(ListaZDwiemaPisowniami) == 2);
+static_assert(slownik::PierwszaZlaPozycja(ListaNieWPorzadku) == 1);
+
+}  // namespace
+
+TEST(ZasadyKatalogu, WierszeDlaTegoSamegoPlikuRoznia) {
+  for (const TPrzypadekPowtorzen& p : PrzypadkiPowtorzen) {
+    SCOPED_TRACE(p.Opis);
+    const TNaruszenie n = SprawdzPowtorzenia(p);
+    if (p.WierszZTymiSamymiTekstami == 4) {
+      EXPECT_EQ(n.Zasada, TZasada::Spelniona);
+    } else {
+      EXPECT_EQ(n.Wiersz, p.WierszZTymiSamymiTekstami);
+      EXPECT_EQ(n.Zasada, TZasada::TekstyJakWInnymWierszuDlaTegoSamegoPliku);
+    }
+  }
+}
+
+// Every word the catalogue uses is found, and no neighbour in a list is a second spelling.
+TEST(ZasadyKatalogu, SlownikZnajdujeKazdeSwojeSlowo) {
+  for (const std::string_view slowo : slownik::Programy)
+    EXPECT_TRUE(zasady::WSlowniku(slownik::Programy, slowo)) << slowo;
+  for (const std::string_view slowo : slownik::Kategorie)
+    EXPECT_TRUE(zasady::WSlowniku(slownik::Kategorie, slowo)) << slowo;
+  EXPECT_FALSE(zasady::WSlowniku(slownik::Programy, "Irfanview"));
 }

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "PlikiTestowe.h"
-#include "SerwerHttp.h"
 #include "tests/FolderTestowy.h"
+#include "tests/SerwerHttp.h"
 #include "update/PobierzStrone.h"
 
 namespace {

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "PlikiTestowe.h"
-#include "SerwerHttp.h"
 #include "tests/FolderTestowy.h"
 #include "tests/ProcesPotomny.h"
+#include "tests/SerwerHttp.h"
 #include "update/SprawdzCzyNowaWersja.h"
 
 namespace {

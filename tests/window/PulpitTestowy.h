@@ -3,7 +3,6 @@
 // A desktop for the window's tests: it records every question the window asks and gives the
 // answers the test has scripted.
 
-#include <QStringList>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -15,7 +14,7 @@
 class TPulpitTestowy final : public TPulpit {
  public:
   // Scripted answers.
-  std::deque<QString> WyboryPlikow;  // one per dialog; an empty path or none cancels
+  std::deque<std::string> WyboryPlikow;  // one per dialog; an empty path or none cancels
   bool OdpowiedzOkAnuluj = false;
   bool OdpowiedzTakNie = false;
   std::string TypSystemowy;
@@ -23,7 +22,7 @@ class TPulpitTestowy final : public TPulpit {
   std::function<void()> PrzyPytaniu;  // runs when the Yes/No question is asked
 
   // What the window asked, in order.
-  QStringList OferowaneSciezki;
+  std::vector<std::string> OferowaneSciezki;
   std::vector<std::string> Bledy;
   std::vector<std::string> Potwierdzenia;
   std::vector<std::string> Pytania;
@@ -35,12 +34,12 @@ class TPulpitTestowy final : public TPulpit {
   // Forgets the answers and the record of an earlier test.
   void Wyczysc() { *this = TPulpitTestowy(); }
 
-  std::optional<QString> WybierzPlik(QWidget*, const QString& Poprzednia) override {
+  std::optional<std::string> WybierzPlik(const std::string& Poprzednia) override {
     OferowaneSciezki.push_back(Poprzednia);
     if (WyboryPlikow.empty()) return std::nullopt;
-    const QString wybor = WyboryPlikow.front();
+    std::string wybor = WyboryPlikow.front();
     WyboryPlikow.pop_front();
-    if (wybor.isEmpty()) return std::nullopt;
+    if (wybor.empty()) return std::nullopt;
     return wybor;
   }
   void PokazBlad(const std::string& Tekst) override { Bledy.push_back(Tekst); }

@@ -1,0 +1,120 @@
+#include "site/Baza.h"
+
+#include <sqlite3.h>
+
+namespace {
+
+constexpr const char* Schemat = R"sql(
+CREATE TABLE IF NOT EXISTS zgloszenia (
+  bajty TEXT NOT NULL,
+  rozszerzenie TEXT NOT NULL,
+  typ TEXT NOT NULL,
+  rozmiar INTEGER NOT NULL,
+  liczba INTEGER NOT NULL,
+  pierwsze TEXT NOT NULL,
+  ostatnie TEXT NOT NULL,
+  PRIMARY KEY (bajty, rozszerzenie, typ, rozmiar)
+) WITHOUT ROWID;
+)sql";
+
+constexpr const char* Zapis = R"sql(
+INSERT INTO zgloszenia (bajty, rozszerzenie, typ, rozmiar, liczba, pierwsze, ostatnie)
+VALUES (?1, ?2, ?3, ?4, 1, ?5, ?5)
+ON CONFLICT (bajty, rozszerzenie, typ, rozmiar)
+DO UPDATE SET liczba = liczba + 1, ostatnie = max(ostatnie, excluded.ostatnie);
+)sql";
+
+constexpr const char* Odczyt = R"sql(
+SELECT bajty, rozszerzenie, typ, rozmiar, liczba, pierwsze, ostatnie FROM zgloszenia
+ORDER BY bajty, rozszerzenie, liczba DESC, typ, rozmiar;
+)sql";
+
+std::string Tekst(sqlite3_stmt* Polecenie, int Kolumna) {
+  const auto* znaki = sqlite3_column_text(Polecenie, Kolumna);
+  return znaki ? std::string(reinterpret_cast<const char*>(znaki),
+                             static_cast<std::size_t>(sqlite3_column_bytes(Polecenie, Kolumna)))
+               : std::string();
+}
+
+}  // namespace
+
+// A prepared statement, reset after every use so that it holds no lock between requests.
+struct TBaza::TPolecenie {
+  sqlite3_stmt* Polecenie = nullptr;
+  ~TPolecenie() { sqlite3_finalize(Polecenie); }
+  void Wiaz(int Miejsce, const std::string& Wartosc) const {
+    sqlite3_bind_text(Polecenie, Miejsce, Wartosc.data(), static_cast<int>(Wartosc.size()),
+                      SQLITE_TRANSIENT);
+  }
+};
+
+TBaza::TBaza(const std::string& Sciezka) {
+  const auto blad = [&](const std::string& Co) {
+    std::string opis = Co + " " + Sciezka + ": " + (baza_ ? sqlite3_errmsg(baza_) : "");
+    zapis_.reset();
+    odczyt_.reset();
+    sqlite3_close(baza_);
+    return EBladBazy(opis);
+  };
+  if (sqlite3_open_v2(Sciezka.c_str(), &baza_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                      nullptr) != SQLITE_OK) {
+    throw blad("cannot open database");
+  }
+  sqlite3_busy_timeout(baza_, 5000);
+  // WAL with NORMAL syncing: a power cut may lose the last reports, never the file.
+  for (const char* polecenie :
+       {"PRAGMA journal_mode=WAL;", "PRAGMA synchronous=NORMAL;", Schemat}) {
+    if (sqlite3_exec(baza_, polecenie, nullptr, nullptr, nullptr) != SQLITE_OK) {
+      throw blad("cannot prepare database");
+    }
+  }
+  zapis_ = std::make_unique<TPolecenie>();
+  odczyt_ = std::make_unique<TPolecenie>();
+  if (sqlite3_prepare_v2(baza_, Zapis, -1, &zapis_->Polecenie, nullptr) != SQLITE_OK ||
+      sqlite3_prepare_v2(baza_, Odczyt, -1, &odczyt_->Polecenie, nullptr) != SQLITE_OK) {
+    throw blad("cannot prepare statements in");
+  }
+}
+
+TBaza::~TBaza() {
+  zapis_.reset();
+  odczyt_.reset();
+  sqlite3_close(baza_);
+}
+
+void TBaza::Zapisz(const TZgloszenie& Zgloszenie, const std::string& Czas) {
+  const std::lock_guard blokada(straz_);
+  sqlite3_stmt* p = zapis_->Polecenie;
+  zapis_->Wiaz(1, Zgloszenie.Bajty);
+  zapis_->Wiaz(2, Zgloszenie.Rozszerzenie);
+  zapis_->Wiaz(3, Zgloszenie.Typ);
+  sqlite3_bind_int64(p, 4, Zgloszenie.Rozmiar);
+  zapis_->Wiaz(5, Czas);
+  const int wynik = sqlite3_step(p);
+  sqlite3_reset(p);
+  sqlite3_clear_bindings(p);
+  if (wynik != SQLITE_DONE)
+    throw EBladBazy(std::string("cannot store report: ") + sqlite3_errstr(wynik));
+}
+
+std::vector<TZapisanyWiersz> TBaza::Wiersze() {
+  const std::lock_guard blokada(straz_);
+  sqlite3_stmt* p = odczyt_->Polecenie;
+  std::vector<TZapisanyWiersz> wiersze;
+  int wynik = SQLITE_ROW;
+  while ((wynik = sqlite3_step(p)) == SQLITE_ROW) {
+    TZapisanyWiersz w;
+    w.Zgloszenie.Bajty = Tekst(p, 0);
+    w.Zgloszenie.Rozszerzenie = Tekst(p, 1);
+    w.Zgloszenie.Typ = Tekst(p, 2);
+    w.Zgloszenie.Rozmiar = sqlite3_column_int64(p, 3);
+    w.Liczba = sqlite3_column_int64(p, 4);
+    w.Pierwsze = Tekst(p, 5);
+    w.Ostatnie = Tekst(p, 6);
+    wiersze.push_back(std::move(w));
+  }
+  sqlite3_reset(p);
+  if (wynik != SQLITE_DONE)
+    throw EBladBazy(std::string("cannot read reports: ") + sqlite3_errstr(wynik));
+  return wiersze;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+// What a maker sets for the site, on the command line or in its configuration file.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "site/Wersja.h"
+
+enum class TRodzajPobrania { Instalator, Przenosna, PakietLinux };
+
+struct TPobranie {
+  TRodzajPobrania Rodzaj = TRodzajPobrania::Instalator;
+  std::string Adres;  // http:// or https://
+  std::uint64_t Rozmiar = 0;
+  std::string Sha256;  // 64 lower-case hex digits
+};
+
+struct TUstawienia {
+  std::string Host = "127.0.0.1";
+  int Port = 8080;
+  std::string Baza = "rozpoznik-site.db";
+  TWersja Najnowsza;
+  std::vector<std::string> Nowosci;  // what is new in the latest version, one item each (UTF-8)
+  std::vector<TPobranie> Pobrania;   // in the order of TRodzajPobrania
+  std::string Token;                 // empty: the triage pages stay closed to everybody
+  int ZgloszenNaMinute = 30;         // per address; 0 turns the limit off
+  // The reverse proxy in front of the site: only from this address is X-Forwarded-For believed.
+  std::string Posrednik;
+  int Watki = 16;
+};
+
+inline constexpr std::size_t NajkrotszyToken = 16;
+
+// "windows|portable|linux URL SIZE SHA256", as the configuration gives a download; nothing
+// when malformed.
+std::optional<TPobranie> CzytajPobranie(const std::string& Tekst);
+
+// "HOST:PORT" (IPv6 hosts in brackets); nothing when malformed.
+std::optional<std::pair<std::string, int>> CzytajNasluch(const std::string& Tekst);
+
+// A Polish name of the download for the pages.
+const char* NazwaPobrania(TRodzajPobrania Rodzaj);

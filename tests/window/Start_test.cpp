@@ -1,0 +1,100 @@
+// FormCreate: the update check comes first, while the window is being made, and the result lists
+// come after it whatever it did. The web site is a loopback server of the test's own.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <ctime>
+#include <stdexcept>
+
+#include "tests/SerwerHttp.h"
+#include "tests/window/OknoTestowe.h"
+#include "text/Cp1250.h"
+#include "update/Zegar.h"
+
+namespace {
+
+class Start : public testing::Test {
+ protected:
+  Start() : znacznik_(folder_.Zapisz("readme.txt", "Rozpoznik\n")) {}
+
+  void Postarz(int Dni) {
+    const timespec czasy[2] = {{.tv_sec = 0, .tv_nsec = UTIME_OMIT},
+                               {.tv_sec = std::time(nullptr) - Dni * 24 * 60 * 60, .tv_nsec = 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, znacznik_.c_str(), czasy, 0), 0);
+  }
+
+  TOknoRozpoznika Okno() {
+    return TOknoRozpoznika(
+        pulpit_, TWitryna(serwer_.Adres()),
+        {.SciezkaZnacznika = znacznik_, .Teraz = TerazLokalnie, .Losuj = [] { return 42; }});
+  }
+
+  TFolderTestowy folder_;
+  const std::string znacznik_;
+  TPulpitTestowy pulpit_;
+  TSerwerHttp serwer_{[](const std::string&) { return TOdpowiedzHttp{.Tresc = "1"}; }};
+};
+
+}  // namespace
+
+TEST_F(Start, PytanieOWersjeZTytulemOkna) {
+  Postarz(8);
+  const TOknoRozpoznika okno = Okno();
+  ASSERT_EQ(serwer_.Zapytania().size(), 1u);
+  EXPECT_EQ(serwer_.Zapytania()[0].Wiersz,
+            "GET /aktual.php?rand=42&program=Rozpoznik%20wersja%201.4 HTTP/1.1");
+  EXPECT_EQ(pulpit_.Pytania,
+            std::vector<std::string>{
+                cp1250::ZUtf8("Dostępna jest nowsza wersja programu. Czy chcesz zaktualizować?")});
+  EXPECT_TRUE(okno.ListaTypow && okno.ListaKategorii && okno.ListaProgramow &&
+              okno.ListaRozszerzen);
+  EXPECT_TRUE(pulpit_.Adresy.empty());
+  struct stat dane {};
+  ASSERT_EQ(::stat(znacznik_.c_str(), &dane), 0);
+  std::tm czas{};
+  ::localtime_r(&dane.st_mtim.tv_sec, &czas);
+  EXPECT_EQ(czas.tm_hour * 3600 + czas.tm_min * 60 + czas.tm_sec, 0) << "dated today at midnight";
+}
+
+TEST_F(Start, TakOtwieraStroneAktualizacji) {
+  Postarz(8);
+  pulpit_.OdpowiedzTakNie = true;
+  const TOknoRozpoznika okno = Okno();
+  EXPECT_EQ(pulpit_.Adresy, std::vector<std::string>{serwer_.Adres() + "?s=rozszerzenia"});
+}
+
+TEST_F(Start, ListyPowstajaTakzeGdyPytanieZawiedzie) {
+  Postarz(8);
+  pulpit_.PrzyPytaniu = [] { throw std::runtime_error("pytanie zawiodło"); };
+  const TOknoRozpoznika okno = Okno();
+  EXPECT_EQ(pulpit_.Pytania.size(), 1u);
+  ASSERT_TRUE(okno.ListaTypow && okno.ListaKategorii && okno.ListaProgramow &&
+              okno.ListaRozszerzen);
+  EXPECT_TRUE(okno.ListaTypow->empty());
+}
+
+TEST_F(Start, SwiezyZnacznikBezSieci) {
+  Postarz(1);
+  const TOknoRozpoznika okno = Okno();
+  EXPECT_TRUE(serwer_.Zapytania().empty());
+  EXPECT_TRUE(pulpit_.Pytania.empty());
+  EXPECT_TRUE(okno.ListaTypow);
+}
+
+// Before any file has been chosen: empty boxes, no scroll bar, no notice, the line Pasek, and
+// every control as the layout table starts it.
+TEST_F(Start, StanPoczatkowyZUkladu) {
+  const TOknoRozpoznika okno = Okno();
+  const TStanOkna& stan = okno.Stan();
+  for (const TOpisKontrolki& opis : UkladOkna) {
+    EXPECT_EQ(stan[opis.Kontrolka].Widoczna, opis.NaStarcie) << opis.Nazwa;
+    EXPECT_EQ(stan[opis.Kontrolka].Lewa, opis.Polozenie.Lewa) << opis.Nazwa;
+  }
+  SprawdzBezWyniku(stan);
+  EXPECT_EQ(stan[TKontrolka::Edit1].Tekst, "");
+  EXPECT_EQ(stan[TKontrolka::SpeedButton1].Tekst, cp1250::ZUtf8("Przeglądaj"));
+  EXPECT_EQ(stan.MaksimumPaska, 100);
+  EXPECT_EQ(stan.PozycjaPaska, 0);
+  EXPECT_FALSE(stan[TKontrolka::InfoMemo].Widoczna);
+}

@@ -1,0 +1,208 @@
+// The window as Qt draws the layout table when it first appears: frame, controls, fonts, focus.
+
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include "tests/window/qt/Pomocnicy.h"
+
+class TestUkladu : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TestUkladu(TPulpitTestowy& Pulpit) : pulpit_(Pulpit) {}
+
+ private slots:
+  void init() {
+    pulpit_.Wyczysc();
+    okno_ = PokazaneOkno(pulpit_, folder_);
+  }
+  void cleanup() { okno_.reset(); }
+
+  void oknoMaStalyRozmiarIRamkeZSamymZamknieciem() {
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Rozpoznik"));
+    QCOMPARE(okno_->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(okno_->windowTitle(), QStringLiteral("Rozpoznik wersja 1.4"));
+    QCOMPARE(okno_->size(), QSize(415, 393));
+    QCOMPARE(okno_->minimumSize(), QSize(415, 393));
+    QCOMPARE(okno_->maximumSize(), QSize(415, 393));
+    QCOMPARE(okno_->frameGeometry().topLeft(), QPoint(231, 146));
+    const Qt::WindowFlags flagi = okno_->windowFlags();
+    QVERIFY(flagi.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flagi.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flagi.testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(okno_->grab().toImage().pixelColor(410, 200), QColor(Qt::black));
+  }
+
+  void kontrolkiNaSwoichMiejscach_data() {
+    QTest::addColumn<QString>("nazwa");
+    QTest::addColumn<QRect>("polozenie");
+    QTest::addColumn<bool>("widoczna");
+    const auto wiersz = [](const char* nazwa, int x, int y, int w, int h, bool widoczna) {
+      QTest::newRow(nazwa) << QString::fromLatin1(nazwa) << QRect(x, y, w, h) << widoczna;
+    };
+    wiersz("Image1", 0, 0, 400, 393, true);
+    wiersz("Bevel1", 0, 0, 417, 53, true);
+    wiersz("SpeedButton1", 336, 70, 73, 24, true);
+    wiersz("Image2", 380, 12, 31, 30, true);
+    wiersz("Bevel2", 0, 360, 417, 37, true);
+    wiersz("Pasek", 80, 106, 281, 10, true);
+    wiersz("Edit1", 112, 70, 217, 24, true);
+    wiersz("TypEdit", 112, 126, 217, 24, true);
+    wiersz("KategoriaEdit", 112, 158, 217, 24, true);
+    wiersz("ProgramyMemo", 112, 192, 217, 153, true);
+    wiersz("ScrollBar1", 336, 128, 17, 217, false);
+    wiersz("InfoMemo", 280, 248, 401, 289, false);
+  }
+  void kontrolkiNaSwoichMiejscach() {
+    QFETCH(QString, nazwa);
+    QFETCH(QRect, polozenie);
+    QFETCH(bool, widoczna);
+    const auto* kontrolka = okno_->findChild<QWidget*>(nazwa);
+    QVERIFY(kontrolka != nullptr);
+    QCOMPARE(kontrolka->geometry(), polozenie);
+    QCOMPARE(kontrolka->isVisible(), widoczna);
+  }
+
+  // Labels take the width of their text; their left edges line them up against the boxes.
+  void etykietyNaSwoichMiejscach_data() {
+    QTest::addColumn<QString>("nazwa");
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QRect>("polozenie");
+    const auto wiersz = [](const char* nazwa, const char* tekst, int x, int y, int w) {
+      QTest::newRow(nazwa) << QString::fromLatin1(nazwa) << QString::fromUtf8(tekst)
+                           << QRect(x, y, w, 19);
+    };
+    wiersz("Label1", "Nazwa pliku", 16, 72, 85);
+    wiersz("Label2", "Typ pliku", 34, 128, 66);
+    wiersz("Label3", "Kategoria", 36, 160, 66);
+    wiersz("Label4", "Programy", 32, 192, 69);
+    wiersz("Label5", "obsługujące", 17, 208, 84);
+    wiersz("Label6", "Odwiedź nas: http://rozpoznik.test/", 105, 366, 0);
+  }
+  void etykietyNaSwoichMiejscach() {
+    QFETCH(QString, nazwa);
+    QFETCH(QString, tekst);
+    QFETCH(QRect, polozenie);
+    const auto* etykieta = okno_->findChild<QLabel*>(nazwa);
+    QVERIFY(etykieta != nullptr);
+    QCOMPARE(etykieta->text(), tekst);
+    QVERIFY(etykieta->isVisible());
+    QCOMPARE(etykieta->pos(), polozenie.topLeft());
+    QCOMPARE(etykieta->height(), 19);
+    QCOMPARE(etykieta->width(), etykieta->sizeHint().width());
+    QCOMPARE(etykieta->font().pixelSize(), 16);
+    QCOMPARE(etykieta->palette().color(QPalette::WindowText), QColor(Qt::white));
+    QVERIFY(!etykieta->autoFillBackground());
+    if (TahomaZainstalowana() && polozenie.width() > 0) {
+      QVERIFY2(qAbs(etykieta->width() - polozenie.width()) <= 3,
+               qPrintable(QString::number(etykieta->width())));
+    }
+  }
+
+  void poczatkowyStan() {
+    for (const QLineEdit* pole : {okno_->Edit1, okno_->TypEdit, okno_->KategoriaEdit}) {
+      QVERIFY(pole->text().isEmpty());
+      QVERIFY(pole->isReadOnly());
+      QCOMPARE(pole->font().pixelSize(), 13);
+    }
+    QVERIFY(okno_->ProgramyMemo->toPlainText().isEmpty());
+    QVERIFY(okno_->ProgramyMemo->isReadOnly());
+    QCOMPARE(okno_->ProgramyMemo->font().pixelSize(), 13);
+    QCOMPARE(okno_->ProgramyMemo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QCOMPARE(okno_->ProgramyMemo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(okno_->ProgramyMemo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    QCOMPARE(okno_->SpeedButton1->text(), QStringLiteral("Przeglądaj"));
+    QCOMPARE(okno_->SpeedButton1->font().pixelSize(), 13);
+    QCOMPARE(okno_->SpeedButton1->palette().color(QPalette::ButtonText), QColor(Qt::white));
+
+    QCOMPARE(okno_->ScrollBar1->orientation(), Qt::Vertical);
+    QCOMPARE(okno_->ScrollBar1->minimum(), 0);
+    QCOMPARE(okno_->ScrollBar1->maximum(), 100);
+    QCOMPARE(okno_->ScrollBar1->value(), 0);
+    QCOMPARE(okno_->ScrollBar1->singleStep(), 1);
+    QCOMPARE(okno_->ScrollBar1->pageStep(), 1);
+
+    QVERIFY(okno_->InfoLabel->isHidden());
+    QVERIFY(okno_->InfoLabel->text().isEmpty());
+    QCOMPARE(okno_->InfoLabel->y(), 101);
+    QCOMPARE(okno_->InfoLabel->height(), 18);
+    QCOMPARE(okno_->InfoLabel->font().pixelSize(), 15);
+    QCOMPARE(okno_->InfoLabel->palette().color(QPalette::WindowText), QColor(Qt::red));
+    QVERIFY(okno_->Pasek->isVisible());
+
+    QCOMPARE(okno_->Image1->pixmap().size(), QSize(400, 393));
+    QCOMPARE(okno_->Image2->pixmap().size(), QSize(31, 30));
+    QCOMPARE(okno_->Label6->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(okno_->Image2->cursor().shape(), Qt::ArrowCursor);
+  }
+
+  void czcionkaTahoma() {
+    if (!TahomaZainstalowana()) QSKIP("fonts-wine is not installed");
+    QCOMPARE(QFontInfo(okno_->Label1->font()).family(), QStringLiteral("Tahoma"));
+    QCOMPARE(QFontInfo(okno_->Edit1->font()).family(), QStringLiteral("Tahoma"));
+  }
+
+  // Pictures, labels and lines in their drawing order, the boxes and the scroll bar above
+  // them, InfoMemo above everything.
+  void kolejnoscOdTyluDoPrzodu() {
+    QStringList kolejnosc;
+    for (QObject* dziecko : okno_->children()) {
+      if (dziecko->isWidgetType()) kolejnosc.append(dziecko->objectName());
+    }
+    QCOMPARE(kolejnosc, QStringList({"Image1", "Bevel1", "SpeedButton1", "Image2", "Label1",
+                                     "Label2", "Label3", "Label4", "Label5", "Bevel2", "Label6",
+                                     "InfoLabel", "Pasek", "Edit1", "TypEdit", "KategoriaEdit",
+                                     "ProgramyMemo", "ScrollBar1", "InfoMemo"}));
+  }
+
+  void fokusTylkoDlaPolIPaska() {
+    for (const QWidget* kontrolka :
+         {static_cast<QWidget*>(okno_->Image1), static_cast<QWidget*>(okno_->Image2),
+          static_cast<QWidget*>(okno_->Label1), static_cast<QWidget*>(okno_->Label2),
+          static_cast<QWidget*>(okno_->Label3), static_cast<QWidget*>(okno_->Label4),
+          static_cast<QWidget*>(okno_->Label5), static_cast<QWidget*>(okno_->Label6),
+          static_cast<QWidget*>(okno_->InfoLabel), static_cast<QWidget*>(okno_->SpeedButton1),
+          static_cast<QWidget*>(okno_->Bevel1), static_cast<QWidget*>(okno_->Bevel2),
+          static_cast<QWidget*>(okno_->Pasek)}) {
+      QCOMPARE(kontrolka->focusPolicy(), Qt::NoFocus);
+    }
+    QVERIFY(QTest::qWaitForWindowActive(okno_.get()));
+    okno_->Edit1->setFocus();
+    const auto kolejne = [] {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      return QApplication::focusWidget();
+    };
+    // Hidden controls are skipped.
+    QCOMPARE(kolejne(), okno_->TypEdit);
+    QCOMPARE(kolejne(), okno_->KategoriaEdit);
+    QCOMPARE(kolejne(), okno_->ProgramyMemo);
+    QCOMPARE(kolejne(), okno_->Edit1);
+
+    okno_->InfoMemo->show();
+    okno_->ScrollBar1->show();
+    okno_->KategoriaEdit->setFocus();
+    QCOMPARE(kolejne(), okno_->ProgramyMemo);
+    QCOMPARE(kolejne(), okno_->InfoMemo);
+    QCOMPARE(kolejne(), okno_->ScrollBar1);
+    QCOMPARE(kolejne(), okno_->Edit1);
+  }
+
+  void klikniecieNazwyPlikuNicNieZmienia() {
+    const QImage przed = okno_->grab().toImage();
+    QTest::mouseClick(okno_->Label1, Qt::LeftButton);
+    QCOMPARE(okno_->grab().toImage(), przed);
+    QVERIFY(pulpit_.OferowaneSciezki.empty());
+    QVERIFY(pulpit_.Adresy.empty());
+  }
+
+ private:
+  TPulpitTestowy& pulpit_;
+  TFolderTestowy folder_;
+  std::unique_ptr<TForm1> okno_;
+};
+
+ROZPOZNIK_TEST_OKNA(TestUkladu)
+#include "TestUkladu.moc"

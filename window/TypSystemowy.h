@@ -1,8 +1,0 @@
-#pragma once
-
-#include <string>
-
-// The description of the file's type in the freedesktop shared-mime-info database, looked up
-// from the real file (its name and its content) in the user's language, as Windows-1250 text
-// of at most 80 bytes. Empty when the file is gone or nothing is known of its type.
-std::string PobierzTypSystemowy(const std::string& Sciezka);
