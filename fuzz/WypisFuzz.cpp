@@ -44,13 +44,14 @@ void SprawdzDlaTerminala(std::string_view tekst) {
     } else if (p >= 0xC2 && p <= 0xDF && dalszy(1)) {
       z = ((p & 0x1Fu) << 6) | (b(1) & 0x3Fu);
       n = 2;
-    } else if (p >= 0xE0 && p <= 0xEF && dalszy(1, p == 0xE0 ? 0xA0 : 0x80, p == 0xED ? 0x9F : 0xBF) &&
-               dalszy(2)) {
+    } else if (p >= 0xE0 && p <= 0xEF &&
+               dalszy(1, p == 0xE0 ? 0xA0 : 0x80, p == 0xED ? 0x9F : 0xBF) && dalszy(2)) {
       z = ((p & 0x0Fu) << 12) | ((b(1) & 0x3Fu) << 6) | (b(2) & 0x3Fu);
       n = 3;
     } else if (p >= 0xF0 && p <= 0xF4 &&
                dalszy(1, p == 0xF0 ? 0x90 : 0x80, p == 0xF4 ? 0x8F : 0xBF) && dalszy(2) &&
                dalszy(3)) {
+      z = ((p & 0x07u) << 18) | ((b(1) & 0x3Fu) << 12) | ((b(2) & 0x3Fu) << 6) | (b(3) & 0x3Fu);
       n = 4;
     } else {
       Blad("malformed UTF-8 reaches the terminal", tekst);
