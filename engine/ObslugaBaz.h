@@ -12,9 +12,28 @@
 #include "catalogue/TOpisPliku.h"
 #include "engine/PlikDoOdczytu.h"
 
-// The candidates of one lookup, in their fixed order: rows of the catalogue's tables, which live
-// as long as the program.
-using TKandydaci = std::vector<const TOpisPliku*>;
+// The catalogue's tables, each with its own rule of fitting.
+enum class TTabela {
+  Sygnatur,  // the row's signature begins the key's hex text
+  Wzorcow,   // the row's pattern fits the key's hex text
+  Tekstowa,  // the file is text and the row has the file's extension
+};
+
+// One candidate: a catalogue row, which lives as long as the program, and the table whose rule
+// made it fit. What fitted is the row's own signature or pattern, or, for a text format, its
+// extension; this answers "why does it say that?".
+struct TDopasowanie {
+  const TOpisPliku* Wiersz = nullptr;
+  TTabela Tabela = TTabela::Sygnatur;
+
+  const TOpisPliku& operator*() const { return *Wiersz; }
+  const TOpisPliku* operator->() const { return Wiersz; }
+  // Code that wants only the row reads a candidate as its row.
+  operator const TOpisPliku*() const { return Wiersz; }
+};
+
+// The candidates of one lookup, in their fixed order.
+using TKandydaci = std::vector<TDopasowanie>;
 
 // One of the four parallel result lists; entry i of each belongs to candidate i.
 using TListaTekstow = std::vector<std::string>;

@@ -45,12 +45,15 @@ void DodajZBazySygnatur(const TOpisPliku& Klucz, TKandydaci& kandydaci) {
   if (n == -1) n = NajdluzszaZgodnaSygnatura(Klucz, zakres);
   if (n == -1) return;
   const auto trafiony = static_cast<std::size_t>(n);
-  kandydaci.push_back(&BazaSygnatur[trafiony]);
+  const auto dodaj = [&](std::size_t i) {
+    kandydaci.push_back({&BazaSygnatur[i], TTabela::Sygnatur});
+  };
+  dodaj(trafiony);
   for (std::size_t i = trafiony + 1; i < zakres.Do; ++i) {
-    if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) kandydaci.push_back(&BazaSygnatur[i]);
+    if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) dodaj(i);
   }
   for (std::size_t i = trafiony; i-- > zakres.Od;) {
-    if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) kandydaci.push_back(&BazaSygnatur[i]);
+    if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) dodaj(i);
   }
 }
 
@@ -64,7 +67,7 @@ bool RowneBezWielkosciLiter(std::string_view a, std::string_view b) {
 // lower-case letters and the key's are upper-cased, so this equals an exact test for every key
 // the program builds, and at least one candidate always stays.
 void ZostawWlasneRozszerzenie(std::string_view rozszerzenie, TKandydaci& kandydaci) {
-  const auto inne = [&](const TOpisPliku* wiersz) {
+  const auto inne = [&](const TDopasowanie& wiersz) {
     return !RowneBezWielkosciLiter(wiersz->Rozszerzenie.Tekst(), rozszerzenie);
   };
   if (std::ranges::all_of(kandydaci, inne)) return;
@@ -95,13 +98,17 @@ bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Ka
 
   const std::string_view tekstKlucza = Klucz.Sygnatura.Tekst();
   for (const TOpisPliku& wiersz : BazaWzorcow) {
-    if (PasujeDoWzorca(tekstKlucza, wiersz.Sygnatura.Tekst())) Kandydaci.push_back(&wiersz);
+    if (PasujeDoWzorca(tekstKlucza, wiersz.Sygnatura.Tekst())) {
+      Kandydaci.push_back({&wiersz, TTabela::Wzorcow});
+    }
   }
 
   const std::string_view rozszerzenie = Klucz.Rozszerzenie.Tekst();
   if (Kandydaci.empty() && CzyPlikTekstowy(Plik)) {
     for (const TOpisPliku& wiersz : BazaTekstowa) {
-      if (wiersz.Rozszerzenie.Tekst() == rozszerzenie) Kandydaci.push_back(&wiersz);
+      if (wiersz.Rozszerzenie.Tekst() == rozszerzenie) {
+        Kandydaci.push_back({&wiersz, TTabela::Tekstowa});
+      }
     }
   }
 
@@ -129,7 +136,7 @@ void WypelnijListy(const TKandydaci& Kandydaci, TListaTekstow& ListaTypow,
   ListaKategorii.clear();
   ListaProgramow.clear();
   ListaRozszerzen.clear();
-  for (const TOpisPliku* wiersz : Kandydaci) {
+  for (const TDopasowanie& wiersz : Kandydaci) {
     ListaTypow.emplace_back(wiersz->Typ.Tekst());
     ListaKategorii.emplace_back(wiersz->Kategoria.Tekst());
     ListaProgramow.emplace_back(wiersz->Programy.Tekst());

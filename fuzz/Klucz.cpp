@@ -83,12 +83,12 @@ TKandydaci WedlugRegul(const std::vector<std::size_t>& sygnatury, std::size_t tr
                        const TKandydaci& wzorce, const TKandydaci& tekstowe,
                        std::string_view rozszerzenie) {
   TKandydaci wynik;
-  if (!sygnatury.empty()) wynik.push_back(&BazaSygnatur[trafiony]);
+  if (!sygnatury.empty()) wynik.push_back({&BazaSygnatur[trafiony], TTabela::Sygnatur});
   for (const std::size_t i : sygnatury) {
-    if (i > trafiony) wynik.push_back(&BazaSygnatur[i]);
+    if (i > trafiony) wynik.push_back({&BazaSygnatur[i], TTabela::Sygnatur});
   }
   for (auto i = sygnatury.rbegin(); i != sygnatury.rend(); ++i) {
-    if (*i < trafiony) wynik.push_back(&BazaSygnatur[*i]);
+    if (*i < trafiony) wynik.push_back({&BazaSygnatur[*i], TTabela::Sygnatur});
   }
   wynik.insert(wynik.end(), wzorce.begin(), wzorce.end());
   wynik.insert(wynik.end(), tekstowe.begin(), tekstowe.end());
@@ -141,12 +141,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   }
   TKandydaci wzorce;
   for (const TOpisPliku& w : BazaWzorcow) {
-    if (PasujeWzorzec(hex, w.Sygnatura.Tekst())) wzorce.push_back(&w);
+    if (PasujeWzorzec(hex, w.Sygnatura.Tekst())) wzorce.push_back({&w, TTabela::Wzorcow});
   }
   TKandydaci tekstowe;
   if (sygnatury.empty() && wzorce.empty() && Tekstowy(tresc)) {
     for (const TOpisPliku& w : BazaTekstowa) {
-      if (w.Rozszerzenie.Tekst() == rozszerzenie) tekstowe.push_back(&w);
+      if (w.Rozszerzenie.Tekst() == rozszerzenie) tekstowe.push_back({&w, TTabela::Tekstowa});
     }
   }
 

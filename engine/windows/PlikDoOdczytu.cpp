@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "text/windows/OpisBledu.h"
@@ -30,58 +32,103 @@ bool Urzadzenie(const std::wstring& sciezka) {
   return pelna.starts_with(L"\\\\.\\");
 }
 
+// Opens a file on a disk for reading; without `zaDowiazaniem`, a name that has become a symbolic
+// link or another reparse point is refused, not followed. The description of why not, or
+// nothing.
+std::optional<std::string> OtworzPlik(const std::wstring& sciezka, bool zaDowiazaniem,
+                                      std::intptr_t& wynik, std::int64_t& rozmiarPliku) {
+  // Others may read the file meanwhile but not write it: a file that someone holds open for
+  // writing is refused (a sharing violation) rather than read half-written.
+  const HANDLE uchwyt =
+      CreateFileW(sciezka.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                  zaDowiazaniem ? FILE_ATTRIBUTE_NORMAL : FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (uchwyt == INVALID_HANDLE_VALUE) return OpisBleduSystemu(GetLastError());
+  // The path may have been swapped for something else meanwhile; only a file on a disk is read.
+  LARGE_INTEGER rozmiar{};
+  BY_HANDLE_FILE_INFORMATION dane{};
+  std::optional<std::string> blad;
+  if (GetFileType(uchwyt) != FILE_TYPE_DISK) {
+    blad = NieRegularny;
+  } else if (!GetFileInformationByHandle(uchwyt, &dane) || !GetFileSizeEx(uchwyt, &rozmiar)) {
+    blad = OpisBleduSystemu(GetLastError());
+  } else if (dane.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    blad = Katalog;
+  } else if (dane.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+    blad = OpisBleduSystemu(ERROR_CANT_ACCESS_FILE);
+  } else {
+    wynik = reinterpret_cast<std::intptr_t>(uchwyt);
+    rozmiarPliku = rozmiar.QuadPart;
+    return std::nullopt;
+  }
+  CloseHandle(uchwyt);
+  return blad;
+}
+
+// A path given by the user, checked before it is opened: devices and folders are refused
+// unopened.
+std::optional<std::string> OtworzSciezke(const std::string& utf8, std::intptr_t& wynik,
+                                         std::int64_t& rozmiar) {
+  const std::optional<std::wstring> sciezka = NaUtf16(utf8);
+  if (!sciezka) return OpisBleduSystemu(ERROR_NO_UNICODE_TRANSLATION);
+  if (Urzadzenie(*sciezka)) return NieRegularny;
+  WIN32_FILE_ATTRIBUTE_DATA atrybuty{};
+  if (!GetFileAttributesExW(sciezka->c_str(), GetFileExInfoStandard, &atrybuty)) {
+    return OpisBleduSystemu(GetLastError());
+  }
+  if (atrybuty.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return Katalog;
+  if (atrybuty.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) return NieRegularny;
+  return OtworzPlik(*sciezka, true, wynik, rozmiar);
+}
+
+// The folder's path now, ending in a backslash; its \\?\ form knows no length limit and no
+// device names. Nothing, with the system's error set, when the handle can't tell.
+std::optional<std::wstring> SciezkaFolderu(HANDLE folder) {
+  const DWORD dlugosc = GetFinalPathNameByHandleW(folder, nullptr, 0, FILE_NAME_NORMALIZED);
+  if (dlugosc == 0) return std::nullopt;
+  std::wstring sciezka(dlugosc, L'\0');
+  const DWORD zapisane =
+      GetFinalPathNameByHandleW(folder, sciezka.data(), dlugosc, FILE_NAME_NORMALIZED);
+  if (zapisane == 0 || zapisane >= dlugosc) return std::nullopt;
+  sciezka.resize(zapisane);
+  if (!sciezka.ends_with(L'\\')) sciezka += L'\\';
+  return sciezka;
+}
+
 }  // namespace
 
 TPlikDoOdczytu::TPlikDoOdczytu(std::string Sciezka) : sciezka_(std::move(Sciezka)) {
-  const std::optional<std::wstring> sciezka = NaUtf16(sciezka_);
-  if (!sciezka) {
-    opisBledu_ = OpisBleduSystemu(ERROR_NO_UNICODE_TRANSLATION);
-    return;
-  }
-  if (Urzadzenie(*sciezka)) {
-    opisBledu_ = NieRegularny;
-    return;
-  }
-  WIN32_FILE_ATTRIBUTE_DATA atrybuty{};
-  if (!GetFileAttributesExW(sciezka->c_str(), GetFileExInfoStandard, &atrybuty)) {
-    opisBledu_ = OpisBleduSystemu(GetLastError());
-    return;
-  }
-  if (atrybuty.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-    opisBledu_ = Katalog;
-    return;
-  }
-  if (atrybuty.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) {
-    opisBledu_ = NieRegularny;
-    return;
-  }
-  // Others may read the file meanwhile but not write it: a file that someone holds open for
-  // writing is refused (a sharing violation) rather than read half-written.
-  const HANDLE uchwyt = CreateFileW(sciezka->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (uchwyt == INVALID_HANDLE_VALUE) {
-    opisBledu_ = OpisBleduSystemu(GetLastError());
-    return;
-  }
-  // The path may have been swapped for something else meanwhile; only a file on a disk is read.
-  LARGE_INTEGER rozmiar{};
-  if (GetFileType(uchwyt) != FILE_TYPE_DISK) {
-    opisBledu_ = NieRegularny;
-  } else if (!GetFileSizeEx(uchwyt, &rozmiar)) {
-    opisBledu_ = OpisBleduSystemu(GetLastError());
+  if (auto blad = OtworzSciezke(sciezka_, uchwyt_, rozmiar_)) opisBledu_ = std::move(*blad);
+}
+
+// The handle of no folder stands for the working folder: `Nazwa` is then the user's path. A
+// folder's file is opened by the folder's path as its handle tells it now, so that a folder
+// moved meanwhile is still the one listed.
+TPlikDoOdczytu::TPlikDoOdczytu(TUchwytFolderu Folder, const std::string& Nazwa, bool ZaDowiazaniem,
+                               std::string Sciezka)
+    : sciezka_(std::move(Sciezka)) {
+  std::optional<std::string> blad;
+  if (Folder == TUchwytFolderu{}) {
+    blad = OtworzSciezke(Nazwa, uchwyt_, rozmiar_);
   } else {
-    uchwyt_ = reinterpret_cast<std::intptr_t>(uchwyt);
-    rozmiar_ = rozmiar.QuadPart;
-    return;
+    std::optional<std::wstring> sciezka =
+        SciezkaFolderu(Uchwyt(static_cast<std::intptr_t>(Folder)));
+    const std::optional<std::wstring> nazwa = NaUtf16(Nazwa);
+    if (!sciezka) {
+      blad = OpisBleduSystemu(GetLastError());
+    } else if (!nazwa) {
+      blad = OpisBleduSystemu(ERROR_NO_UNICODE_TRANSLATION);
+    } else {
+      blad = OtworzPlik(*sciezka + *nazwa, ZaDowiazaniem, uchwyt_, rozmiar_);
+    }
   }
-  CloseHandle(uchwyt);
+  if (blad) opisBledu_ = std::move(*blad);
 }
 
 TPlikDoOdczytu::~TPlikDoOdczytu() {
   if (Otwarty()) CloseHandle(Uchwyt(uchwyt_));
 }
 
-std::int64_t TPlikDoOdczytu::Czytaj(std::int64_t Od, void* Bufor, std::size_t Ile) {
+std::int64_t TPlikDoOdczytu::CzytajZSystemu(std::int64_t Od, void* Bufor, std::size_t Ile) {
   // The offset goes with each read, so no reader depends on where another left the position.
   OVERLAPPED miejsce{};
   miejsce.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(Od));

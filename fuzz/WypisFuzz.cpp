@@ -1,0 +1,135 @@
+// libFuzzer target for the output writers: whatever a file's name and first bytes are, plain
+// output and error messages carry no byte that could drive a terminal and no line of the name's
+// making, and every JSON line parses.
+//
+// Input: a flags byte (bit 0: recognised, bit 1: --explain), a candidate count (0 to 7), two
+// bytes per candidate choosing a catalogue row, 80 bytes of the file's start, then the path.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <string_view>
+
+#include "catalogue/Katalog.h"
+#include "cli/Wypis.h"
+#include "cli/Wyswietlanie.h"
+#include "engine/Klucz.h"
+#include "text/Szesnastkowo.h"
+
+namespace {
+
+void Blad(const char* opis, std::string_view tekst) {
+  std::fprintf(stderr, "%s\n%.*s\n", opis, static_cast<int>(tekst.size()), tekst.data());
+  std::abort();
+}
+
+// Strict UTF-8 with no C0 control but the line feed, no DEL, no C1 control and no
+// bidirectional override: text a terminal shows and does not obey.
+void SprawdzDlaTerminala(std::string_view tekst) {
+  for (std::size_t i = 0; i < tekst.size();) {
+    const auto b = [&](std::size_t k) {
+      return i + k < tekst.size() ? static_cast<unsigned char>(tekst[i + k]) : 0u;
+    };
+    const unsigned p = b(0);
+    const auto dalszy = [&](std::size_t k, unsigned od = 0x80, unsigned doB = 0xBF) {
+      return b(k) >= od && b(k) <= doB;
+    };
+    char32_t z = 0;
+    std::size_t n = 0;
+    if (p < 0x80) {
+      z = p;
+      n = 1;
+    } else if (p >= 0xC2 && p <= 0xDF && dalszy(1)) {
+      z = ((p & 0x1Fu) << 6) | (b(1) & 0x3Fu);
+      n = 2;
+    } else if (p >= 0xE0 && p <= 0xEF &&
+               dalszy(1, p == 0xE0 ? 0xA0 : 0x80, p == 0xED ? 0x9F : 0xBF) && dalszy(2)) {
+      z = ((p & 0x0Fu) << 12) | ((b(1) & 0x3Fu) << 6) | (b(2) & 0x3Fu);
+      n = 3;
+    } else if (p >= 0xF0 && p <= 0xF4 &&
+               dalszy(1, p == 0xF0 ? 0x90 : 0x80, p == 0xF4 ? 0x8F : 0xBF) && dalszy(2) &&
+               dalszy(3)) {
+      z = ((p & 0x07u) << 18) | ((b(1) & 0x3Fu) << 12) | ((b(2) & 0x3Fu) << 6) | (b(3) & 0x3Fu);
+      n = 4;
+    } else {
+      Blad("malformed UTF-8 reaches the terminal", tekst);
+    }
+    if ((z < 0x20 && z != '\n') || (z >= 0x7F && z <= 0x9F) || (z >= 0x202A && z <= 0x202E) ||
+        (z >= 0x2066 && z <= 0x2069)) {
+      Blad("a control character reaches the terminal", tekst);
+    }
+    i += n;
+  }
+}
+
+std::size_t Linie(std::string_view tekst) {
+  std::size_t n = 0;
+  for (const char c : tekst) n += c == '\n';
+  return n;
+}
+
+const TOpisPliku* Wiersz(unsigned wybor, TTabela& tabela) {
+  const unsigned ktory = wybor % 3;
+  const unsigned indeks = wybor / 3;
+  if (ktory == 0) {
+    tabela = TTabela::Sygnatur;
+    return &BazaSygnatur[indeks % BazaSygnatur.size()];
+  }
+  if (ktory == 1) {
+    tabela = TTabela::Wzorcow;
+    return &BazaWzorcow[indeks % BazaWzorcow.size()];
+  }
+  tabela = TTabela::Tekstowa;
+  return &BazaTekstowa[indeks % BazaTekstowa.size()];
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
+  std::string_view wejscie(reinterpret_cast<const char*>(dane), rozmiar);
+  if (wejscie.size() < 2) return 0;
+  const auto flagi = static_cast<unsigned char>(wejscie[0]);
+  const std::size_t kandydatow = static_cast<unsigned char>(wejscie[1]) % 8;
+  wejscie.remove_prefix(2);
+  if (wejscie.size() < 2 * kandydatow + DlugoscPoczatku) return 0;
+
+  TRozpoznanie wynik;
+  for (std::size_t i = 0; i < kandydatow; ++i) {
+    const unsigned wybor = static_cast<unsigned char>(wejscie[2 * i]) * 256u +
+                           static_cast<unsigned char>(wejscie[2 * i + 1]);
+    TDopasowanie kandydat;
+    kandydat.Wiersz = Wiersz(wybor, kandydat.Tabela);
+    wynik.Kandydaci.push_back(kandydat);
+  }
+  wejscie.remove_prefix(2 * kandydatow);
+  for (std::size_t i = 0; i < DlugoscPoczatku; ++i) {
+    DopiszSzesnastkowo(wynik.Odczyt.TekstSzesnastkowy, static_cast<unsigned char>(wejscie[i]));
+  }
+  wejscie.remove_prefix(DlugoscPoczatku);
+  const std::string sciezka(wejscie);
+  wynik.Odczyt.Klucz.Rozszerzenie.Ustaw(PobierzRozszerzenie(sciezka));
+  wynik.Odczyt.Rozmiar = static_cast<std::int64_t>(rozmiar);
+  const bool rozpoznany = (flagi & 1u) != 0 && !wynik.Kandydaci.empty();
+  wynik.Stan = rozpoznany ? TStan::Rozpoznany : TStan::Nierozpoznany;
+  if (!rozpoznany) wynik.Kandydaci.clear();
+  const bool wyjasnij = (flagi & 2u) != 0;
+
+  std::string opis;
+  DopiszOpis(opis, sciezka, wynik, wyjasnij);
+  SprawdzDlaTerminala(opis);
+  // The path and the extension can't start a line: the lines are the program's own.
+  const std::size_t linii = rozpoznany ? 1 + 3 * wynik.Kandydaci.size() : 2;
+  if (!wyjasnij && Linie(opis) != linii) Blad("a line more or less than the output has", opis);
+
+  const std::string komunikat = KomunikatBledu(sciezka, "Cannot open file \"" + sciezka + "\".");
+  SprawdzDlaTerminala(komunikat);
+  if (Linie(komunikat) != 1) Blad("an error message of more than one line", komunikat);
+
+  std::string json;
+  DopiszJson(json, sciezka, wynik);
+  if (Linie(json) != 1 || json.back() != '\n') Blad("a JSON record of more than one line", json);
+  if (!nlohmann::json::accept(json)) Blad("JSON that does not parse", json);
+  return 0;
+}
