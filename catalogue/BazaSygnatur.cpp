@@ -354,7 +354,7 @@ constexpr std::array<TWierszZrodlowy, RozmiarBazySygnatur> Wiersze = {{
     {"IMG", "53434D49", "Obraz Img Software Set", "Obraz rastrowy", "XnView"},
     {"IMG", "53434D49", "Bitmapa Img Software Set (IMG)", "Obraz rastrowy", "XnView"},
     {"FDC", "534644", "Plik FDC o nieustalonym formacie", "Format nieustalony", ""},
-    {"SPE", "53504543312E30", "Plik danych gry Abuse (format SPEC)", "Plik gry", "Abuse"},
+    {"SPE", "53504543312E30", "Plik danych gry Abuse (nagłówek SPEC1.0)", "Plik gry", "Abuse"},
     {"SPR", "535052", "Plik SPR o nieustalonym formacie", "Format nieustalony", ""},
     {"DB", "53514C69746520666F72", "Baza danych SQLite 3", "Baza danych", "DB Browser for SQLite\rSQLiteStudio\rsqlite3\rDBeaver"},
     {"DB", "53514C69746520666F72", "Baza danych SQLite (np. dane przeglądarek, komunikatorów)", "Baza danych", "DB Browser for SQLite\rSQLiteStudio\rsqlite3\rDBeaver"},

@@ -23,7 +23,7 @@ struct TWierszZrodlowy {
   std::string_view Programy;
 };
 
-enum class TRodzajTabeli { Tekstowa, Wzorcow, Sygnatur };
+enum class TRodzajTabeli { Tekstowa, Wzorcow, Sygnatur, SygnaturSuplementu, TekstowaSuplementu };
 
 enum class TZasada {
   Spelniona,
@@ -140,11 +140,12 @@ constexpr bool TeSameTeksty(const TWierszZrodlowy& a, const TWierszZrodlowy& b) 
   return a.Typ == b.Typ && a.Kategoria == b.Kategoria && a.Programy == b.Programy;
 }
 
-// Whether one key can fit a signature (a prefix) and a pattern ("*" for any digit) at once.
-constexpr bool PasujaRazem(std::string_view sygnatura, std::string_view wzorzec) {
-  const std::size_t n = std::min(sygnatura.size(), wzorzec.size());
+// Whether one key can fit two rows' leading digits at once, each a prefix or a pattern ("*" for
+// any digit).
+constexpr bool PasujaRazem(std::string_view a, std::string_view b) {
+  const std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
-    if (wzorzec[i] != '*' && wzorzec[i] != sygnatura[i]) return false;
+    if (a[i] != '*' && b[i] != '*' && a[i] != b[i]) return false;
   }
   return true;
 }
@@ -166,8 +167,13 @@ constexpr TZasada SprawdzWiersz(const TWierszZrodlowy& w, TRodzajTabeli rodzaj) 
     return TZasada::ZlySeparatorProgramow;
   switch (rodzaj) {
     case TRodzajTabeli::Tekstowa:
+    case TRodzajTabeli::TekstowaSuplementu:
       if (!w.Sygnatura.empty()) return TZasada::TekstowaZSygnatura;
       break;
+    case TRodzajTabeli::SygnaturSuplementu:
+      // An empty row would fit every file.
+      if (w.Sygnatura.empty()) return TZasada::SygnaturaPustaLubDluzszaNizKlucz;
+      [[fallthrough]];
     case TRodzajTabeli::Wzorcow:
       if (!TylkoZnaki(w.Sygnatura, [](char c) { return CyfraHex(c) || c == '*'; }))
         return TZasada::WzorzecZeZnakiemSpozaHexIGwiazdki;
@@ -216,10 +222,29 @@ constexpr TNaruszenie SprawdzSlownictwo(const std::array<TWierszZrodlowy, N>& wi
 // of ours may repeat the type, category and programs of a signature row whose signature begins
 // it or that it begins, nor of a pattern (`wzorce`) that the same key can fit. In the sorted
 // table the rows that a signature begins follow it in one run, so only those rows are compared.
+// In the supplement any two rows are compared, and text rows with one extension.
 template <std::size_t N>
 constexpr TNaruszenie SprawdzPowtorzenia(const std::array<TWierszZrodlowy, N>& wiersze,
                                          TRodzajTabeli rodzaj, const TWierszeUstalone& ustalone,
                                          std::span<const TWierszZrodlowy> wzorce) {
+  if (rodzaj == TRodzajTabeli::SygnaturSuplementu || rodzaj == TRodzajTabeli::TekstowaSuplementu) {
+    const bool tekstowa = rodzaj == TRodzajTabeli::TekstowaSuplementu;
+    for (std::size_t j = 0; j < N; ++j) {
+      for (std::size_t i = 0; i < j; ++i) {
+        const bool razem = tekstowa
+                               ? wiersze[i].Rozszerzenie == wiersze[j].Rozszerzenie
+                               : zasady::PasujaRazem(wiersze[i].Sygnatura, wiersze[j].Sygnatura);
+        if (zasady::TeSameTeksty(wiersze[i], wiersze[j]) && razem)
+          return {j, TZasada::TekstyJakWInnymWierszuDlaTegoSamegoPliku};
+      }
+      for (const TWierszZrodlowy& wzorzec : wzorce) {
+        if (zasady::TeSameTeksty(wzorzec, wiersze[j]) &&
+            zasady::PasujaRazem(wiersze[j].Sygnatura, wzorzec.Sygnatura))
+          return {j, TZasada::TekstyJakWInnymWierszuDlaTegoSamegoPliku};
+      }
+    }
+    return {N, TZasada::Spelniona};
+  }
   if (rodzaj != TRodzajTabeli::Sygnatur) return {N, TZasada::Spelniona};
   for (std::size_t i = 0; i < N; ++i) {
     const std::string_view poczatek = wiersze[i].Sygnatura;

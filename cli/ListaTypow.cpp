@@ -1,7 +1,6 @@
 #include "cli/ListaTypow.h"
 
 #include <nlohmann/json.hpp>
-#include <span>
 #include <string_view>
 #include <vector>
 
@@ -10,14 +9,6 @@
 #include "text/Cp1250.h"
 
 namespace {
-
-struct TTabela {
-  std::string_view Nazwa;
-  std::span<const TOpisPliku> Wiersze;
-};
-
-const TTabela Tabele[] = {
-    {"BazaSygnatur", BazaSygnatur}, {"BazaWzorcow", BazaWzorcow}, {"BazaTekstowa", BazaTekstowa}};
 
 std::vector<std::string> Programy(const TOpisPliku& w) {
   std::vector<std::string> nazwy;
@@ -93,7 +84,7 @@ std::string ListaTypow(TFormatListy Format) {
   std::string wyjscie;
   if (Format == TFormatListy::Csv)
     wyjscie += "table,row,extension,signature,type,category,programs\n";
-  for (const TTabela& tabela : Tabele) {
+  for (const TTabelaKatalogu& tabela : TabeleKatalogu) {
     for (std::size_t i = 0; i < tabela.Wiersze.size(); ++i) {
       switch (Format) {
         case TFormatListy::Tekst:

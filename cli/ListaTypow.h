@@ -7,6 +7,6 @@
 
 enum class TFormatListy { Tekst, Json, Csv };
 
-// Rows of the signature table first, then the patterns, then the text formats; each in table
-// order, in UTF-8.
+// Rows of the signature table first, then the patterns, then the text formats, then the
+// supplement's rows by leading digits and its text formats; each in table order, in UTF-8.
 std::string ListaTypow(TFormatListy Format);

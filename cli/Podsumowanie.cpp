@@ -37,7 +37,7 @@ std::string Sekundy(double sekundy) {
 
 TSladPliku Slad(const TRozpoznanie& Wynik) {
   return {Wynik.Stan, NiezgodneRozszerzenie(Wynik),
-          Wynik.Kandydaci.empty() ? nullptr : Wynik.Kandydaci.front().Wiersz};
+          Wynik.Kandydaci.empty() ? nullptr : Wynik.Kandydaci.front()};
 }
 
 void TPodsumowanie::Dolicz(const TSladPliku& Plik) {

@@ -31,7 +31,7 @@ void Rozpoznaj(const TPlikDoRozpoznania& Plik, TRozpoznanie& Wynik) {
 bool RozszerzenieWsrodKandydatow(const TRozpoznanie& Wynik) {
   // The key's extension is upper-cased and catalogue extensions hold no lower-case letters.
   const std::string_view wlasne = Wynik.Odczyt.Klucz.Rozszerzenie.Tekst();
-  return std::ranges::any_of(Wynik.Kandydaci, [&](const TDopasowanie& kandydat) {
+  return std::ranges::any_of(Wynik.Kandydaci, [&](const TOpisPliku* kandydat) {
     return kandydat->Rozszerzenie.Tekst() == wlasne;
   });
 }

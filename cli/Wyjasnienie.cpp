@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "catalogue/Katalog.h"
 #include "text/Cp1250.h"
 
 namespace {
@@ -42,35 +43,20 @@ void DopiszBajty(std::string& Wyjscie, std::string_view wzorzec, std::string_vie
 
 }  // namespace
 
-std::string_view NazwaTabeli(TTabela Tabela) {
-  switch (Tabela) {
-    case TTabela::Sygnatur:
-      return "signatures";
-    case TTabela::Wzorcow:
-      return "patterns";
-    case TTabela::Tekstowa:
-      return "text";
-  }
-  return {};
-}
-
-void DopiszWyjasnienie(std::string& Wyjscie, const TDopasowanie& Kandydat,
+void DopiszWyjasnienie(std::string& Wyjscie, const TOpisPliku& Kandydat,
                        std::string_view TekstSzesnastkowy, std::string_view Wciecie) {
-  const std::string_view sygnatura = Kandydat->Sygnatura.Tekst();
+  const std::string_view sygnatura = Kandydat.Sygnatura.Tekst();
   Wyjscie += Wciecie;
-  switch (Kandydat.Tabela) {
-    case TTabela::Sygnatur:
-      Wyjscie += "matched: signature ";
-      break;
-    case TTabela::Wzorcow:
-      Wyjscie += "matched: pattern ";
-      break;
-    case TTabela::Tekstowa:
-      Wyjscie += "matched: text format for the extension ";
-      Wyjscie += cp1250::NaUtf8(Kandydat->Rozszerzenie.Tekst());
-      Wyjscie += ", as no signature or pattern fits and every byte of the file is text\n";
-      return;
+  Wyjscie += "matched in ";
+  Wyjscie += TabelaWiersza(Kandydat);
+  // The catalogue's rules leave a row without a signature only in the text tables.
+  if (sygnatura.empty()) {
+    Wyjscie += ": text format for the extension ";
+    Wyjscie += cp1250::NaUtf8(Kandydat.Rozszerzenie.Tekst());
+    Wyjscie += ", as no signature or pattern fits and every byte of the file is text\n";
+    return;
   }
+  Wyjscie += sygnatura.find('*') != std::string_view::npos ? ": pattern " : ": signature ";
   Wyjscie += sygnatura;
   Wyjscie += '\n';
   DopiszBajty(Wyjscie, sygnatura, TekstSzesnastkowy, Wciecie);

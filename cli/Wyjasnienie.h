@@ -6,13 +6,11 @@
 #include <string>
 #include <string_view>
 
-#include "engine/ObslugaBaz.h"
+#include "catalogue/TOpisPliku.h"
 
-// "signatures", "patterns" or "text", as JSON and CSV name the tables.
-std::string_view NazwaTabeli(TTabela Tabela);
-
-// Under a candidate, each line begun with `Wciecie`: what it matched, then, for a signature or
-// pattern, the leading bytes (from the key's hex text) as far as the last deciding one, sixteen
-// to a line, each line followed by one that marks the deciding hex digits with "^".
-void DopiszWyjasnienie(std::string& Wyjscie, const TDopasowanie& Kandydat,
+// Under a candidate, each line begun with `Wciecie`: the table that holds it and what it matched,
+// then, for a signature or pattern, the leading bytes (from the key's hex text) as far as the last
+// deciding one, sixteen to a line, each line followed by one that marks the deciding hex digits
+// with "^".
+void DopiszWyjasnienie(std::string& Wyjscie, const TOpisPliku& Kandydat,
                        std::string_view TekstSzesnastkowy, std::string_view Wciecie);

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "catalogue/Katalog.h"
 #include "cli/Csv.h"
 #include "cli/Wyjasnienie.h"
 #include "cli/Wyswietlanie.h"
@@ -36,7 +37,7 @@ std::string Programy(const TOpisPliku& kandydat, std::string_view laczenie) {
   return wynik;
 }
 
-void DopiszKandydata(std::string& Wyjscie, std::size_t numer, const TDopasowanie& kandydat,
+void DopiszKandydata(std::string& Wyjscie, std::size_t numer, const TOpisPliku* kandydat,
                      const TRozpoznanie& Wynik, bool Wyjasnij) {
   const std::string naglowek = "  " + std::to_string(numer) + ". ";
   const std::string wciecie(naglowek.size(), ' ');
@@ -53,7 +54,7 @@ void DopiszKandydata(std::string& Wyjscie, std::size_t numer, const TDopasowanie
   Wyjscie += "programs: ";
   Wyjscie += programy.empty() ? "(none)" : programy;
   Wyjscie += '\n';
-  if (Wyjasnij) DopiszWyjasnienie(Wyjscie, kandydat, Wynik.Odczyt.TekstSzesnastkowy, wciecie);
+  if (Wyjasnij) DopiszWyjasnienie(Wyjscie, *kandydat, Wynik.Odczyt.TekstSzesnastkowy, wciecie);
 }
 
 void DopiszWierszCsv(std::string& Wyjscie, std::initializer_list<std::string_view> pola) {
@@ -101,20 +102,20 @@ void DopiszOpis(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznan
 void DopiszJson(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik) {
   using nlohmann::ordered_json;
   ordered_json kandydaci = ordered_json::array();
-  for (const TDopasowanie& kandydat : Wynik.Kandydaci) {
+  for (const TOpisPliku* kandydat : Wynik.Kandydaci) {
     ordered_json programy = ordered_json::array();
     KazdyProgram(kandydat->Programy.Tekst(),
                  [&](std::string_view program) { programy.push_back(cp1250::NaUtf8(program)); });
-    // A text format fits by its extension and the file's content, not by a signature.
+    // A text format fits by the file's extension and content, not by a signature.
+    const std::string_view podstawa = kandydat->Sygnatura.Tekst();
     ordered_json sygnatura = nullptr;
-    if (kandydat.Tabela != TTabela::Tekstowa) sygnatura = kandydat->Sygnatura.Tekst();
+    if (!podstawa.empty()) sygnatura = podstawa;
     kandydaci.push_back(
         {{"extension", cp1250::NaUtf8(kandydat->Rozszerzenie.Tekst())},
          {"type", cp1250::NaUtf8(kandydat->Typ.Tekst())},
          {"category", cp1250::NaUtf8(kandydat->Kategoria.Tekst())},
          {"programs", std::move(programy)},
-         {"matched",
-          {{"table", NazwaTabeli(kandydat.Tabela)}, {"signature", std::move(sygnatura)}}}});
+         {"matched", {{"table", TabelaWiersza(*kandydat)}, {"signature", std::move(sygnatura)}}}});
   }
   // File names are bytes, not necessarily UTF-8; JSON must be UTF-8, so an invalid piece becomes
   // U+FFFD, read by the same decoder that works out the extension.
@@ -144,12 +145,11 @@ void DopiszCsv(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznani
     return;
   }
   for (std::size_t i = 0; i < Wynik.Kandydaci.size(); ++i) {
-    const TDopasowanie& kandydat = Wynik.Kandydaci[i];
-    const std::string sygnatura =
-        kandydat.Tabela == TTabela::Tekstowa ? "" : std::string(kandydat->Sygnatura.Tekst());
-    DopiszWierszCsv(Wyjscie, {Sciezka, rozmiar, rozszerzenie, rozpoznany, zgodne,
-                              std::to_string(i + 1), cp1250::NaUtf8(kandydat->Typ.Tekst()),
-                              cp1250::NaUtf8(kandydat->Kategoria.Tekst()),
-                              Programy(*kandydat, "; "), NazwaTabeli(kandydat.Tabela), sygnatura});
+    const TOpisPliku* kandydat = Wynik.Kandydaci[i];
+    DopiszWierszCsv(
+        Wyjscie,
+        {Sciezka, rozmiar, rozszerzenie, rozpoznany, zgodne, std::to_string(i + 1),
+         cp1250::NaUtf8(kandydat->Typ.Tekst()), cp1250::NaUtf8(kandydat->Kategoria.Tekst()),
+         Programy(*kandydat, "; "), TabelaWiersza(*kandydat), kandydat->Sygnatura.Tekst()});
   }
 }

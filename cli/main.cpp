@@ -31,8 +31,9 @@ constexpr const char* Stopka = R"(Output (UTF-8):
     {"path", "size", "extension", "bytes" (the first 80 bytes as 160 hex digits),
      "recognised", "extension_matches",
      "candidates": [{"extension", "type", "category", "programs": [...],
-                     "matched": {"table": "signatures"|"patterns"|"text",
-                                 "signature": the signature or pattern, null for text}}]}
+                     "matched": {"table", "signature"}}]}
+  where "table" names the catalogue table that holds the row and "signature" is the signature
+  or pattern it met, null for a text format, which fits by its extension.
   Bytes of a path that are not UTF-8 appear as U+FFFD there.
 
   With --csv: a header row, then one row per candidate (the file's fields repeated),
@@ -80,8 +81,8 @@ int main(int argc, char** argv) {
   app.add_flag("--mismatches", ustawienia.TylkoNiezgodne,
                "Print only recognised files whose extension is not among their candidates'");
   app.add_flag("--explain", ustawienia.Wyjasnij,
-               "Under each candidate, show what it matched and the file's first bytes with the "
-               "deciding ones marked");
+               "Under each candidate, show its table, what it matched and the file's first "
+               "bytes with the deciding ones marked");
   app.add_flag("--summary", ustawienia.Podsumowanie,
                "At the end, print counts by type and category, recognised, mismatches, "
                "unreadable paths and the time taken (standard error; with --json a last JSON "

@@ -12,28 +12,9 @@
 #include "catalogue/TOpisPliku.h"
 #include "engine/PlikDoOdczytu.h"
 
-// The catalogue's tables, each with its own rule of fitting.
-enum class TTabela {
-  Sygnatur,  // the row's signature begins the key's hex text
-  Wzorcow,   // the row's pattern fits the key's hex text
-  Tekstowa,  // the file is text and the row has the file's extension
-};
-
-// One candidate: a catalogue row, which lives as long as the program, and the table whose rule
-// made it fit. What fitted is the row's own signature or pattern, or, for a text format, its
-// extension; this answers "why does it say that?".
-struct TDopasowanie {
-  const TOpisPliku* Wiersz = nullptr;
-  TTabela Tabela = TTabela::Sygnatur;
-
-  const TOpisPliku& operator*() const { return *Wiersz; }
-  const TOpisPliku* operator->() const { return Wiersz; }
-  // Code that wants only the row reads a candidate as its row.
-  operator const TOpisPliku*() const { return Wiersz; }
-};
-
-// The candidates of one lookup, in their fixed order.
-using TKandydaci = std::vector<TDopasowanie>;
+// The candidates of one lookup, in their fixed order: rows of the catalogue's tables, which live
+// as long as the program.
+using TKandydaci = std::vector<const TOpisPliku*>;
 
 // One of the four parallel result lists; entry i of each belongs to candidate i.
 using TListaTekstow = std::vector<std::string>;
@@ -46,18 +27,34 @@ class EBladOtwarciaPliku : public std::runtime_error {
   explicit EBladOtwarciaPliku(const TPlikDoOdczytu& Plik);
 };
 
+// The tables of today's formats that the lookup adds behind the catalogue's own answers.
+struct TSuplement {
+  std::span<const TOpisPliku> Sygnatury;  // prefixes and patterns, tried in table order
+  std::span<const TOpisPliku> Tekstowe;   // text formats by extension
+};
+
+inline const TSuplement SuplementKatalogu{SuplementSygnatur, SuplementTekstowy};
+// The lookup as the catalogue's three tables alone answer it.
+inline const TSuplement BezSuplementu{};
+
 // Every catalogue row that fits the key: first the signature table (the row the search lands
-// on, then the fitting rows behind it, then those before it), then the fitting patterns, and,
-// only when neither gave anything and the file is text, the text formats with the file's
-// extension. When some candidate has the file's own extension, only such candidates stay.
+// on, then the fitting rows behind it, then those before it), then the fitting patterns, then
+// the supplement's fitting rows; and, only when the signature and pattern tables gave nothing and
+// the file is text, the text table's formats with the file's extension, followed by the
+// supplement's when none of its rows fitted either. When some candidate has the file's own
+// extension, only such candidates stay. So the supplement never reorders nor hides an answer of
+// the three tables, except where the file's own extension (the empty one included) names a
+// supplement row that fits.
 // Returns whether any candidate was found. `Plik` serves only the text test, which reads it from
 // its start and throws EBladOtwarciaPliku when it is not open; the candidates are empty then.
-bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Kandydaci);
+bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Kandydaci,
+                   const TSuplement& Suplement = SuplementKatalogu);
 
 // The same lookup with the file given by its name, into the four parallel lists.
 bool RozpoznajPlik(const TOpisPliku& Klucz, const std::string& NazwaPliku,
                    TListaTekstow& ListaTypow, TListaTekstow& ListaRozszerzen,
-                   TListaTekstow& ListaKategorii, TListaTekstow& ListaProgramow);
+                   TListaTekstow& ListaKategorii, TListaTekstow& ListaProgramow,
+                   const TSuplement& Suplement = SuplementKatalogu);
 
 // Fills the four parallel lists from the candidates, entry i of each from candidate i, each
 // field copied as stored.

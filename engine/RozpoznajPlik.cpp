@@ -45,15 +45,12 @@ void DodajZBazySygnatur(const TOpisPliku& Klucz, TKandydaci& kandydaci) {
   if (n == -1) n = NajdluzszaZgodnaSygnatura(Klucz, zakres);
   if (n == -1) return;
   const auto trafiony = static_cast<std::size_t>(n);
-  const auto dodaj = [&](std::size_t i) {
-    kandydaci.push_back({&BazaSygnatur[i], TTabela::Sygnatur});
-  };
-  dodaj(trafiony);
+  kandydaci.push_back(&BazaSygnatur[trafiony]);
   for (std::size_t i = trafiony + 1; i < zakres.Do; ++i) {
-    if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) dodaj(i);
+    if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) kandydaci.push_back(&BazaSygnatur[i]);
   }
   for (std::size_t i = trafiony; i-- > zakres.Od;) {
-    if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) dodaj(i);
+    if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) kandydaci.push_back(&BazaSygnatur[i]);
   }
 }
 
@@ -67,7 +64,7 @@ bool RowneBezWielkosciLiter(std::string_view a, std::string_view b) {
 // lower-case letters and the key's are upper-cased, so this equals an exact test for every key
 // the program builds, and at least one candidate always stays.
 void ZostawWlasneRozszerzenie(std::string_view rozszerzenie, TKandydaci& kandydaci) {
-  const auto inne = [&](const TDopasowanie& wiersz) {
+  const auto inne = [&](const TOpisPliku* wiersz) {
     return !RowneBezWielkosciLiter(wiersz->Rozszerzenie.Tekst(), rozszerzenie);
   };
   if (std::ranges::all_of(kandydaci, inne)) return;
@@ -92,24 +89,38 @@ int SzukajSygnatury(const TOpisPliku& Klucz, std::span<const TOpisPliku> Tabela)
   return -1;
 }
 
-bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Kandydaci) {
+bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Kandydaci,
+                   const TSuplement& Suplement) {
   Kandydaci.clear();
   DodajZBazySygnatur(Klucz, Kandydaci);
 
   const std::string_view tekstKlucza = Klucz.Sygnatura.Tekst();
   for (const TOpisPliku& wiersz : BazaWzorcow) {
-    if (PasujeDoWzorca(tekstKlucza, wiersz.Sygnatura.Tekst())) {
-      Kandydaci.push_back({&wiersz, TTabela::Wzorcow});
-    }
+    if (PasujeDoWzorca(tekstKlucza, wiersz.Sygnatura.Tekst())) Kandydaci.push_back(&wiersz);
   }
+  // The text tables are consulted exactly where the three tables alone would consult them, so
+  // that a text file keeps its text-table answer when a supplement row fits it too.
+  const bool tekstPominiety = !Kandydaci.empty();
+
+  // A supplement row without "*" is a prefix, which the pattern test takes as it is.
+  const std::size_t przedSuplementem = Kandydaci.size();
+  for (const TOpisPliku& wiersz : Suplement.Sygnatury) {
+    if (PasujeDoWzorca(tekstKlucza, wiersz.Sygnatura.Tekst())) Kandydaci.push_back(&wiersz);
+  }
+  // The supplement's own text formats are a guess from the name alone; where one of its rows
+  // knew the content, that answer stands without them (a PEM certificate named without an
+  // extension is not shown as plain text without one).
+  const bool suplementZnalazl = Kandydaci.size() > przedSuplementem;
 
   const std::string_view rozszerzenie = Klucz.Rozszerzenie.Tekst();
-  if (Kandydaci.empty() && CzyPlikTekstowy(Plik)) {
-    for (const TOpisPliku& wiersz : BazaTekstowa) {
-      if (wiersz.Rozszerzenie.Tekst() == rozszerzenie) {
-        Kandydaci.push_back({&wiersz, TTabela::Tekstowa});
-      }
+  const auto dodajTekstowe = [&](std::span<const TOpisPliku> tabela) {
+    for (const TOpisPliku& wiersz : tabela) {
+      if (wiersz.Rozszerzenie.Tekst() == rozszerzenie) Kandydaci.push_back(&wiersz);
     }
+  };
+  if (!tekstPominiety && CzyPlikTekstowy(Plik)) {
+    dodajTekstowe(BazaTekstowa);
+    if (!suplementZnalazl) dodajTekstowe(Suplement.Tekstowe);
   }
 
   if (Kandydaci.empty()) return false;
@@ -119,12 +130,13 @@ bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Ka
 
 bool RozpoznajPlik(const TOpisPliku& Klucz, const std::string& NazwaPliku,
                    TListaTekstow& ListaTypow, TListaTekstow& ListaRozszerzen,
-                   TListaTekstow& ListaKategorii, TListaTekstow& ListaProgramow) {
+                   TListaTekstow& ListaKategorii, TListaTekstow& ListaProgramow,
+                   const TSuplement& Suplement) {
   TKandydaci kandydaci;
   TPlikDoOdczytu plik(NazwaPliku);
   // The lists are emptied first, also for a lookup that ends in the text test's error.
   WypelnijListy({}, ListaTypow, ListaRozszerzen, ListaKategorii, ListaProgramow);
-  const bool znaleziony = RozpoznajPlik(Klucz, plik, kandydaci);
+  const bool znaleziony = RozpoznajPlik(Klucz, plik, kandydaci, Suplement);
   WypelnijListy(kandydaci, ListaTypow, ListaRozszerzen, ListaKategorii, ListaProgramow);
   return znaleziony;
 }
@@ -136,7 +148,7 @@ void WypelnijListy(const TKandydaci& Kandydaci, TListaTekstow& ListaTypow,
   ListaKategorii.clear();
   ListaProgramow.clear();
   ListaRozszerzen.clear();
-  for (const TDopasowanie& wiersz : Kandydaci) {
+  for (const TOpisPliku* wiersz : Kandydaci) {
     ListaTypow.emplace_back(wiersz->Typ.Tekst());
     ListaKategorii.emplace_back(wiersz->Kategoria.Tekst());
     ListaProgramow.emplace_back(wiersz->Programy.Tekst());

@@ -80,17 +80,18 @@ bool RowneBezWielkosci(std::string_view a, std::string_view b) {
 
 // The candidates the rules give when the search lands on signature row `trafiony`.
 TKandydaci WedlugRegul(const std::vector<std::size_t>& sygnatury, std::size_t trafiony,
-                       const TKandydaci& wzorce, const TKandydaci& tekstowe,
-                       std::string_view rozszerzenie) {
+                       const TKandydaci& wzorce, const TKandydaci& suplement,
+                       const TKandydaci& tekstowe, std::string_view rozszerzenie) {
   TKandydaci wynik;
-  if (!sygnatury.empty()) wynik.push_back({&BazaSygnatur[trafiony], TTabela::Sygnatur});
+  if (!sygnatury.empty()) wynik.push_back(&BazaSygnatur[trafiony]);
   for (const std::size_t i : sygnatury) {
-    if (i > trafiony) wynik.push_back({&BazaSygnatur[i], TTabela::Sygnatur});
+    if (i > trafiony) wynik.push_back(&BazaSygnatur[i]);
   }
   for (auto i = sygnatury.rbegin(); i != sygnatury.rend(); ++i) {
-    if (*i < trafiony) wynik.push_back({&BazaSygnatur[*i], TTabela::Sygnatur});
+    if (*i < trafiony) wynik.push_back(&BazaSygnatur[*i]);
   }
   wynik.insert(wynik.end(), wzorce.begin(), wzorce.end());
+  wynik.insert(wynik.end(), suplement.begin(), suplement.end());
   wynik.insert(wynik.end(), tekstowe.begin(), tekstowe.end());
   if (std::ranges::any_of(wynik, [&](const TOpisPliku* w) {
         return RowneBezWielkosci(w->Rozszerzenie.Tekst(), rozszerzenie);
@@ -141,12 +142,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   }
   TKandydaci wzorce;
   for (const TOpisPliku& w : BazaWzorcow) {
-    if (PasujeWzorzec(hex, w.Sygnatura.Tekst())) wzorce.push_back({&w, TTabela::Wzorcow});
+    if (PasujeWzorzec(hex, w.Sygnatura.Tekst())) wzorce.push_back(&w);
+  }
+  TKandydaci suplement;
+  for (const TOpisPliku& w : SuplementSygnatur) {
+    if (PasujeWzorzec(hex, w.Sygnatura.Tekst())) suplement.push_back(&w);
   }
   TKandydaci tekstowe;
   if (sygnatury.empty() && wzorce.empty() && Tekstowy(tresc)) {
     for (const TOpisPliku& w : BazaTekstowa) {
-      if (w.Rozszerzenie.Tekst() == rozszerzenie) tekstowe.push_back({&w, TTabela::Tekstowa});
+      if (w.Rozszerzenie.Tekst() == rozszerzenie) tekstowe.push_back(&w);
+    }
+    // The supplement's text formats only where none of its rows knew the content.
+    for (const TOpisPliku& w : SuplementTekstowy) {
+      if (suplement.empty() && w.Rozszerzenie.Tekst() == rozszerzenie) tekstowe.push_back(&w);
     }
   }
 
@@ -156,11 +165,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   // Which fitting row the search lands on is the search's business; the rest follows from it.
   bool zgodny = false;
   if (sygnatury.empty()) {
-    zgodny = kandydaci == WedlugRegul({}, 0, wzorce, tekstowe, rozszerzenie);
+    zgodny = kandydaci == WedlugRegul({}, 0, wzorce, suplement, tekstowe, rozszerzenie);
   }
   for (const std::size_t trafiony : sygnatury) {
-    zgodny =
-        zgodny || kandydaci == WedlugRegul(sygnatury, trafiony, wzorce, tekstowe, rozszerzenie);
+    zgodny = zgodny || kandydaci == WedlugRegul(sygnatury, trafiony, wzorce, suplement, tekstowe,
+                                                rozszerzenie);
   }
   Sprawdz(zgodny);
   std::filesystem::remove(sciezka);

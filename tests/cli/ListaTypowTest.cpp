@@ -8,12 +8,15 @@
 #include <vector>
 
 #include "UruchomProgram.h"
+#include "catalogue/Katalog.h"
 #include "cli/ListaTypow.h"
 #include "tests/FolderTestowy.h"
 
 namespace {
 
 constexpr std::size_t WierszyKatalogu = 576;
+constexpr std::size_t WierszySuplementu = RozmiarSuplementuSygnatur + RozmiarSuplementuTekstowego;
+constexpr std::size_t Wierszy = WierszyKatalogu + WierszySuplementu;
 
 std::vector<std::string> Linie(const std::string& tekst) {
   std::vector<std::string> linie;
@@ -24,18 +27,23 @@ std::vector<std::string> Linie(const std::string& tekst) {
 
 TEST(ListaTypow, TekstPodajeKazdyWierszZPolskimiLiterami) {
   const std::vector<std::string> linie = Linie(ListaTypow(TFormatListy::Tekst));
-  ASSERT_EQ(linie.size(), 4 * WierszyKatalogu);
+  ASSERT_EQ(linie.size(), 4 * Wierszy);
   EXPECT_EQ(linie[8], "BazaSygnatur 2: extension BC!, signature 00000000000000000000");
   EXPECT_EQ(linie[9], "  type: BitComet Incomplete Download");
   EXPECT_EQ(linie[10], "  category: Niedokończony plik");
   EXPECT_EQ(linie[11], "  programs: BitComet");
-  EXPECT_EQ(linie.back(), "  programs: Notatnik, Kashmir Web Editor, Notepad2, Notepad++");
+  EXPECT_EQ(linie[4 * WierszyKatalogu - 1],
+            "  programs: Notatnik, Kashmir Web Editor, Notepad2, Notepad++");
   EXPECT_EQ(linie[4 * (WierszyKatalogu - 1)], "BazaTekstowa 18: extension TXT, signature (none)");
+  // The supplement follows, its rows numbered in its own tables.
+  EXPECT_EQ(linie[4 * WierszyKatalogu].substr(0, 21), "SuplementSygnatur 0: ");
+  EXPECT_EQ(linie[4 * (WierszyKatalogu + RozmiarSuplementuSygnatur)],
+            "SuplementTekstowy 0: extension , signature (none)");
 }
 
 TEST(ListaTypow, JsonToJedenObiektNaWiersz) {
   const std::vector<std::string> linie = Linie(ListaTypow(TFormatListy::Json));
-  ASSERT_EQ(linie.size(), WierszyKatalogu);
+  ASSERT_EQ(linie.size(), Wierszy);
   const nlohmann::json wzorzec = nlohmann::json::parse(linie[489 + 25]);
   EXPECT_EQ(wzorzec["table"], "BazaWzorcow");
   EXPECT_EQ(wzorzec["row"], 25);
@@ -49,7 +57,7 @@ TEST(ListaTypow, JsonToJedenObiektNaWiersz) {
 
 TEST(ListaTypow, CsvCytujePolaZPrzecinkiemICudzyslowem) {
   const std::vector<std::string> linie = Linie(ListaTypow(TFormatListy::Csv));
-  ASSERT_EQ(linie.size(), 1 + WierszyKatalogu);
+  ASSERT_EQ(linie.size(), 1 + Wierszy);
   EXPECT_EQ(linie[0], "table,row,extension,signature,type,category,programs");
   EXPECT_EQ(linie[1 + 64], "BazaSygnatur,64,TAR.G,1F8B08,Gzipped TAR,ARchiwum,IZarc");
   EXPECT_EQ(linie[1 + 489 + 24],

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
+#include "catalogue/Katalog.h"
 #include "cli/Wypis.h"
 #include "cli/Wyswietlanie.h"
 #include "engine/Klucz.h"
@@ -21,15 +22,14 @@ TOpisPliku Wiersz(std::string_view typ, std::string_view kategoria, std::string_
 }
 
 TRozpoznanie Rozpoznany(std::string_view rozszerzenie = "ERR") {
-  // The catalogue's text is Windows-1250.
-  static const TOpisPliku Log = Wiersz(cp1250::ZUtf8("Log błędu programu"), "Dokument tekstowy",
-                                       "Notatnik\rNotepad+\rNotepad2");
+  // A row of the catalogue names its table; one made here names none.
+  static const TOpisPliku& Log = BazaTekstowa[11];
   static const TOpisPliku BezProgramow = Wiersz("Bez programow", "", "");
   TRozpoznanie r;
   r.Stan = TStan::Rozpoznany;
   r.Odczyt.TekstSzesnastkowy = std::string(160, '0');
   r.Odczyt.Klucz.Rozszerzenie.Ustaw(rozszerzenie);
-  r.Kandydaci = {{&Log, TTabela::Tekstowa}, {&BezProgramow, TTabela::Tekstowa}};
+  r.Kandydaci = {&Log, &BezProgramow};
   return r;
 }
 
@@ -109,15 +109,13 @@ TEST(Json, OneLineWithTheFieldsInTheirOrder) {
   EXPECT_EQ(klucze, (std::vector<std::string>{"path", "size", "extension", "bytes", "recognised",
                                               "extension_matches", "candidates"}));
   EXPECT_EQ(plik["extension_matches"], true);
-  EXPECT_EQ(plik["candidates"][0]["matched"],
-            nlohmann::ordered_json::parse(R"({"table": "text", "signature": null})"));
   EXPECT_EQ(plik["bytes"], std::string(160, '0'));
   EXPECT_EQ(plik["recognised"], true);
   ASSERT_EQ(plik["candidates"].size(), 2u);
   EXPECT_EQ(plik["candidates"][0],
             nlohmann::ordered_json::parse(R"({"extension": "ERR", "type": "Log błędu programu",
                "category": "Dokument tekstowy", "programs": ["Notatnik", "Notepad+", "Notepad2"],
-               "matched": {"table": "text", "signature": null}})"));
+               "matched": {"table": "BazaTekstowa", "signature": null}})"));
   EXPECT_EQ(plik["candidates"][1]["programs"], nlohmann::json::array());
 }
 
@@ -141,25 +139,38 @@ TEST(Opis, MismatchIsMarkedOnThePathLineOnlyWhenTheNameClaimsAnotherType) {
   EXPECT_EQ(nlohmann::json::parse(json.substr(koniec + 1))["extension_matches"], false);
 }
 
-TEST(Opis, ExplainMarksTheDecidingDigitsOfASignatureOrPattern) {
-  TOpisPliku zip;
-  zip.Sygnatura.Ustaw("504B0304");
-  TOpisPliku wzorzec;
-  wzorzec.Sygnatura.Ustaw("50**03" + std::string(28, '*') + "7");  // ends in byte 17's high digit
-  TRozpoznanie r = Rozpoznany();
-  r.Odczyt.TekstSzesnastkowy = "504B0304" + std::string(152, 'A');
-  r.Kandydaci = {{&zip, TTabela::Sygnatur}, {&wzorzec, TTabela::Wzorcow}};
-  std::string wyjscie;
-  DopiszOpis(wyjscie, "a.err", r, true);
-  EXPECT_NE(wyjscie.find("     matched: signature 504B0304\n"
-                         "     50 4B 03 04\n"
-                         "     ^^ ^^ ^^ ^^\n"),
+TEST(Opis, ExplainNamesTheTableAndMarksTheDecidingDigits) {
+  const auto wiersz = [](const auto& tabela, std::string_view sygnatura) {
+    return &*std::ranges::find(tabela, sygnatura,
+                               [](const TOpisPliku& w) { return w.Sygnatura.Tekst(); });
+  };
+  const auto wyjasnienie = [](std::string poczatek, std::vector<const TOpisPliku*> kandydaci) {
+    TRozpoznanie r = Rozpoznany();
+    r.Odczyt.TekstSzesnastkowy = std::move(poczatek);
+    r.Odczyt.TekstSzesnastkowy.resize(160, '0');
+    r.Kandydaci = std::move(kandydaci);
+    std::string wyjscie;
+    DopiszOpis(wyjscie, "a.err", r, true);
+    return wyjscie;
+  };
+  std::string wyjscie = wyjasnienie("0000", {wiersz(BazaSygnatur, "0000"), &BazaTekstowa[11]});
+  EXPECT_NE(wyjscie.find("     matched in BazaSygnatur: signature 0000\n"
+                         "     00 00\n"
+                         "     ^^ ^^\n"),
             std::string::npos)
       << wyjscie;
-  EXPECT_NE(wyjscie.find("     50 4B 03 04 AA AA AA AA AA AA AA AA AA AA AA AA\n"
-                         "     ^^    ^^\n"
-                         "     AA AA\n"
-                         "        ^\n"),
+  EXPECT_NE(wyjscie.find("     matched in BazaTekstowa: text format for the extension ERR,"),
+            std::string::npos)
+      << wyjscie;
+  // An ELF header fits a supplement pattern whose last fixed digits are in its 18th byte.
+  wyjscie = wyjasnienie("7F454C4602010100000000000000000002003E00",
+                        {wiersz(SuplementSygnatur, "7F454C46**01********************0200")});
+  EXPECT_NE(wyjscie.find("     matched in SuplementSygnatur: pattern 7F454C46**01"
+                         "********************0200\n"
+                         "     7F 45 4C 46 02 01 01 00 00 00 00 00 00 00 00 00\n"
+                         "     ^^ ^^ ^^ ^^    ^^\n"
+                         "     02 00\n"
+                         "     ^^ ^^\n"),
             std::string::npos)
       << wyjscie;
 }
@@ -172,8 +183,8 @@ TEST(Csv, OneRowPerCandidateWithThePathQuotedWhenItHoldsCommasQuotesOrLineEnds) 
             "path,size,extension,recognised,extension_matches,candidate,type,category,programs,"
             "table,signature\r\n"
             "\"a,\"\"b\"\"\nc.err\",0,ERR,true,true,1,Log błędu programu,Dokument tekstowy,"
-            "Notatnik; Notepad+; Notepad2,text,\r\n"
-            "\"a,\"\"b\"\"\nc.err\",0,ERR,true,true,2,Bez programow,,,text,\r\n"
+            "Notatnik; Notepad+; Notepad2,BazaTekstowa,\r\n"
+            "\"a,\"\"b\"\"\nc.err\",0,ERR,true,true,2,Bez programow,,,,\r\n"
             "zwykly.bin,11,BIN,false,false,,,,,,\r\n");
 }
 

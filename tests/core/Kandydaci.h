@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "catalogue/TOpisPliku.h"
+#include "engine/ObslugaBaz.h"
 
 // One candidate: entry i of each of the four result lists.
 struct TKandydat {
@@ -42,7 +43,8 @@ struct TRozpoznanie {
 inline const std::string NieistniejacyPlik = "/nieistniejacy-folder-rozpoznika/plik";
 
 // RozpoznajPlik, with its four parallel lists checked to be of one length.
-TRozpoznanie Rozpoznaj(const TOpisPliku& klucz, const std::string& sciezka = NieistniejacyPlik);
+TRozpoznanie Rozpoznaj(const TOpisPliku& klucz, const std::string& sciezka = NieistniejacyPlik,
+                       const TSuplement& suplement = SuplementKatalogu);
 
 // A key as the identification key holds it: the hex digits padded with "0" to 160.
 TOpisPliku KluczZHex(std::string_view hex, std::string_view rozszerzenie);

@@ -77,7 +77,8 @@ TEST(PrzeskoczonyWiersz, KomentarzWPlikuTxt) {
 }
 
 // Every signature of the table, as the start of a file, brings every row it fits, in the order of
-// the search when the search hits, and from the longest fitting signature when it does not.
+// the search when the search hits, and from the longest fitting signature when it does not. The
+// supplement is left out: a row of it without an extension would keep only itself.
 TEST(PrzeskoczonyWiersz, KazdaSygnaturaTabeliZnajdujeWszystkiePasujaceWiersze) {
   std::size_t nieTrafionych = 0;
   for (std::size_t w = 0; w < RozmiarBazySygnatur; ++w) {
@@ -89,7 +90,7 @@ TEST(PrzeskoczonyWiersz, KazdaSygnaturaTabeliZnajdujeWszystkiePasujaceWiersze) {
       if (trafienie < 0) ++nieTrafionych;
       const std::vector<TKandydat> oczekiwani =
           KandydaciZBazySygnatur(hex, trafienie >= 0 ? trafienie : PierwszyNajdluzszyPasujacy(hex));
-      const TRozpoznanie r = Rozpoznaj(klucz);
+      const TRozpoznanie r = Rozpoznaj(klucz, NieistniejacyPlik, BezSuplementu);
       ASSERT_GE(r.Kandydaci.size(), oczekiwani.size()) << hex;
       EXPECT_EQ(std::vector(r.Kandydaci.begin(),
                             r.Kandydaci.begin() + static_cast<std::ptrdiff_t>(oczekiwani.size())),

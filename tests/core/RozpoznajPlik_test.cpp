@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "catalogue/Katalog.h"
@@ -93,7 +92,7 @@ TEST(RozpoznajPlik, PlikTekstowyDemDajeObaWierszeTekstowe) {
 
 TEST(RozpoznajPlik, NieznanyPlikNieJestRozpoznany) {
   TFolderTestowy folder;
-  const std::string tekst = folder.Zapisz("notatka.md", "# Notatka\n\nZwykly tekst.\n");
+  const std::string tekst = folder.Zapisz("notatka.qqq", "# Notatka\n\nZwykly tekst.\n");
   EXPECT_FALSE(Rozpoznaj(ZbudujKlucz(tekst).Klucz, tekst).Rozpoznany);
   const std::string binarny = folder.Zapisz("dane.txt", std::string("\x01\x02\x03\x00\x05", 5));
   EXPECT_FALSE(Rozpoznaj(ZbudujKlucz(binarny).Klucz, binarny).Rozpoznany);
@@ -177,29 +176,4 @@ TEST(RozpoznajPlik, ListyCzyszczoneNaPoczatku) {
   EXPECT_FALSE(
       RozpoznajPlik(ZbudujKlucz(binarny).Klucz, binarny, typy, rozszerzenia, kategorie, programy));
   EXPECT_TRUE(typy.empty() && rozszerzenia.empty() && kategorie.empty() && programy.empty());
-}
-
-// Each candidate says which table's rule made it fit, in the same order as the lists.
-TEST(RozpoznajPlik, KazdyKandydatNiesieSwojaTabele) {
-  using enum TTabela;
-  const auto tabele = [](const TOpisPliku& klucz, const std::string& sciezka) {
-    TPlikDoOdczytu plik(sciezka);
-    TKandydaci kandydaci;
-    RozpoznajPlik(klucz, plik, kandydaci);
-    std::vector<std::pair<const TOpisPliku*, TTabela>> wynik;
-    for (const TDopasowanie& k : kandydaci) wynik.emplace_back(k.Wiersz, k.Tabela);
-    return wynik;
-  };
-  const std::string bajty = PoczatekPakietuBiurowego("application/vnd.oasis.opendocument.text");
-  const auto odt = tabele(KluczZBajtow(bajty, ""), NieistniejacyPlik);
-  ASSERT_EQ(odt.size(), 7u);
-  EXPECT_EQ(odt[0], std::pair(&BazaSygnatur[316], Sygnatur));
-  EXPECT_EQ(odt[5], std::pair(&BazaSygnatur[314], Sygnatur));
-  EXPECT_EQ(odt[6], std::pair(&BazaWzorcow[0], Wzorcow));
-
-  TFolderTestowy folder;
-  const std::string dem = folder.Zapisz("skrypt.dem", "disp('Witaj');\r\n");
-  EXPECT_EQ(tabele(ZbudujKlucz(dem).Klucz, dem),
-            (std::vector{std::pair(&BazaTekstowa[16], Tekstowa),
-                         std::pair(&BazaTekstowa[17], Tekstowa)}));
 }

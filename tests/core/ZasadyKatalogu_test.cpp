@@ -51,6 +51,7 @@ constexpr std::string_view Tekst(const auto& znaki) {
 constexpr TRodzajTabeli Sygnatur = TRodzajTabeli::Sygnatur;
 constexpr TRodzajTabeli Wzorcow = TRodzajTabeli::Wzorcow;
 constexpr TRodzajTabeli Tekstowa = TRodzajTabeli::Tekstowa;
+constexpr TRodzajTabeli Suplementu = TRodzajTabeli::SygnaturSuplementu;
 constexpr TNaruszenie Dobra = {3, TZasada::Spelniona};
 constexpr TNaruszenie W1(TZasada z) {
   return {1, z};
@@ -105,13 +106,19 @@ constexpr TPrzypadek Przypadki[] = {
     {"older spelling in a given row", Sygnatur, ZmienionyZip(&W::Programy, "WinRAR\rWinAMP"), Dobra, true},
     {"no programs at all", Sygnatur, ZmienionyZip(&W::Programy, ""), Dobra},
     {"empty name between separators", Sygnatur, ZmienionyZip(&W::Programy, "7zip\r\rWinRAR"), W1(TZasada::ProgramSpozaSlownika)},
+    {"supplement rows stand in any order, prefixes and patterns", Suplementu, ZmienionyZip(&W::Sygnatura, "00**FF"), Dobra},
+    {"empty supplement row", Suplementu, ZmienionyZip(&W::Sygnatura, ""), W1(TZasada::SygnaturaPustaLubDluzszaNizKlucz)},
+    {"supplement pattern of 161 characters", Suplementu, ZmienionyZip(&W::Sygnatura, Tekst(Wzorzec161)), W1(TZasada::WzorzecDluzszyNizKlucz)},
+    {"text supplement row with a signature", TRodzajTabeli::TekstowaSuplementu, ZmienionyZip(&W::Sygnatura, "504B"), W1(TZasada::TekstowaZSygnatura)},
     {"vocabulary is checked in every table", Tekstowa, {"ZIP", "", "Archiwum ZIP", "Archiwa", "7zip"}, W1(TZasada::KategoriaSpozaSlownika)},
 };
 // clang-format on
 
 constexpr TNaruszenie Sprawdz(const TPrzypadek& p) {
-  const bool tekstowa = p.Rodzaj == TRodzajTabeli::Tekstowa;
-  const bool wzorcow = p.Rodzaj == TRodzajTabeli::Wzorcow;
+  const bool tekstowa =
+      p.Rodzaj == TRodzajTabeli::Tekstowa || p.Rodzaj == TRodzajTabeli::TekstowaSuplementu;
+  const bool wzorcow =
+      p.Rodzaj == TRodzajTabeli::Wzorcow || p.Rodzaj == TRodzajTabeli::SygnaturSuplementu;
   TWierszZrodlowy pierwszy = Bmp, ostatni = Png;
   if (tekstowa) pierwszy.Sygnatura = ostatni.Sygnatura = "";
   if (wzorcow) pierwszy.Sygnatura = "424D**", ostatni.Sygnatura = "89**4E47";
@@ -200,6 +207,29 @@ constexpr bool PowtorzeniaWskazane() {
   return true;
 }
 static_assert(PowtorzeniaWskazane());
+
+// In the supplement any two rows one key can fit, prefixes or patterns, must read differently;
+// text rows must where they share an extension.
+constexpr TNaruszenie SprawdzDwaWierszeSuplementu(TRodzajTabeli rodzaj, TWierszZrodlowy drugi) {
+  std::array<TWierszZrodlowy, 3> tabela = {Bmp, Zip, drugi};
+  if (rodzaj == TRodzajTabeli::TekstowaSuplementu) {
+    for (TWierszZrodlowy& w : tabela) w.Sygnatura = "";
+  }
+  return SprawdzTabele(tabela, rodzaj);
+}
+constexpr TWierszZrodlowy Jak(TWierszZrodlowy w, std::string_view rozszerzenie,
+                              std::string_view sygnatura) {
+  w.Rozszerzenie = rozszerzenie;
+  w.Sygnatura = sygnatura;
+  return w;
+}
+// clang-format off
+static_assert(SprawdzDwaWierszeSuplementu(Suplementu, Jak(Zip, "ZIP", "50**0304")).Wiersz == 2);
+static_assert(SprawdzDwaWierszeSuplementu(Suplementu, Jak(Zip, "JAR", "504B0304")).Wiersz == 2);
+static_assert(SprawdzDwaWierszeSuplementu(Suplementu, Jak(Zip, "ZIP", "51**0403")).Zasada == TZasada::Spelniona);
+static_assert(SprawdzDwaWierszeSuplementu(TRodzajTabeli::TekstowaSuplementu, Jak(Zip, "ZIP", "")).Wiersz == 2);
+static_assert(SprawdzDwaWierszeSuplementu(TRodzajTabeli::TekstowaSuplementu, Jak(Zip, "JAR", "")).Zasada == TZasada::Spelniona);
+// clang-format on
 
 // Spellings that differ only in case, spaces or punctuation are one name to the vocabulary.
 static_assert(slownik::PorownajPisownie("Irfan View", "IrfanView") == 0);

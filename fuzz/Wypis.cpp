@@ -5,6 +5,8 @@
 // Input: a flags byte (bit 0: recognised, bit 1: --explain), a candidate count (0 to 7), two
 // bytes per candidate choosing a catalogue row, 80 bytes of the file's start, then the path.
 
+#include "cli/Wypis.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -13,7 +15,6 @@
 #include <string_view>
 
 #include "catalogue/Katalog.h"
-#include "cli/Wypis.h"
 #include "cli/Wyswietlanie.h"
 #include "engine/Klucz.h"
 #include "text/Szesnastkowo.h"
@@ -70,19 +71,10 @@ std::size_t Linie(std::string_view tekst) {
   return n;
 }
 
-const TOpisPliku* Wiersz(unsigned wybor, TTabela& tabela) {
-  const unsigned ktory = wybor % 3;
-  const unsigned indeks = wybor / 3;
-  if (ktory == 0) {
-    tabela = TTabela::Sygnatur;
-    return &BazaSygnatur[indeks % BazaSygnatur.size()];
-  }
-  if (ktory == 1) {
-    tabela = TTabela::Wzorcow;
-    return &BazaWzorcow[indeks % BazaWzorcow.size()];
-  }
-  tabela = TTabela::Tekstowa;
-  return &BazaTekstowa[indeks % BazaTekstowa.size()];
+// Any row of any table, the supplement's included.
+const TOpisPliku* Wiersz(unsigned wybor) {
+  const TTabelaKatalogu& tabela = TabeleKatalogu[wybor % TabeleKatalogu.size()];
+  return &tabela.Wiersze[(wybor / TabeleKatalogu.size()) % tabela.Wiersze.size()];
 }
 
 }  // namespace
@@ -99,9 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   for (std::size_t i = 0; i < kandydatow; ++i) {
     const unsigned wybor = static_cast<unsigned char>(wejscie[2 * i]) * 256u +
                            static_cast<unsigned char>(wejscie[2 * i + 1]);
-    TDopasowanie kandydat;
-    kandydat.Wiersz = Wiersz(wybor, kandydat.Tabela);
-    wynik.Kandydaci.push_back(kandydat);
+    wynik.Kandydaci.push_back(Wiersz(wybor));
   }
   wejscie.remove_prefix(2 * kandydatow);
   for (std::size_t i = 0; i < DlugoscPoczatku; ++i) {
