@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,7 @@
 #include "cli/Wyswietlanie.h"
 #include "engine/Klucz.h"
 #include "text/Szesnastkowo.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -30,38 +32,12 @@ void Blad(const char* opis, std::string_view tekst) {
 // bidirectional override: text a terminal shows and does not obey.
 void SprawdzDlaTerminala(std::string_view tekst) {
   for (std::size_t i = 0; i < tekst.size();) {
-    const auto b = [&](std::size_t k) {
-      return i + k < tekst.size() ? static_cast<unsigned char>(tekst[i + k]) : 0u;
-    };
-    const unsigned p = b(0);
-    const auto dalszy = [&](std::size_t k, unsigned od = 0x80, unsigned doB = 0xBF) {
-      return b(k) >= od && b(k) <= doB;
-    };
-    char32_t z = 0;
-    std::size_t n = 0;
-    if (p < 0x80) {
-      z = p;
-      n = 1;
-    } else if (p >= 0xC2 && p <= 0xDF && dalszy(1)) {
-      z = ((p & 0x1Fu) << 6) | (b(1) & 0x3Fu);
-      n = 2;
-    } else if (p >= 0xE0 && p <= 0xEF &&
-               dalszy(1, p == 0xE0 ? 0xA0 : 0x80, p == 0xED ? 0x9F : 0xBF) && dalszy(2)) {
-      z = ((p & 0x0Fu) << 12) | ((b(1) & 0x3Fu) << 6) | (b(2) & 0x3Fu);
-      n = 3;
-    } else if (p >= 0xF0 && p <= 0xF4 &&
-               dalszy(1, p == 0xF0 ? 0x90 : 0x80, p == 0xF4 ? 0x8F : 0xBF) && dalszy(2) &&
-               dalszy(3)) {
-      z = ((p & 0x07u) << 18) | ((b(1) & 0x3Fu) << 12) | ((b(2) & 0x3Fu) << 6) | (b(3) & 0x3Fu);
-      n = 4;
-    } else {
-      Blad("malformed UTF-8 reaches the terminal", tekst);
-    }
-    if ((z < 0x20 && z != '\n') || (z >= 0x7F && z <= 0x9F) || (z >= 0x202A && z <= 0x202E) ||
-        (z >= 0x2066 && z <= 0x2069)) {
+    const std::optional<char32_t> z = utf8::CzytajZnak(tekst, i);
+    if (!z) Blad("malformed UTF-8 reaches the terminal", tekst);
+    if ((*z < 0x20 && *z != '\n') || (*z >= 0x7F && *z <= 0x9F) || (*z >= 0x202A && *z <= 0x202E) ||
+        (*z >= 0x2066 && *z <= 0x2069)) {
       Blad("a control character reaches the terminal", tekst);
     }
-    i += n;
   }
 }
 
