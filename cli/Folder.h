@@ -48,9 +48,10 @@ class TFolder {
   std::unique_ptr<TFolder> OtworzPodfolder(const std::string& Nazwa, std::string& Blad) const;
 
   // This folder's parent, when it still is the folder of `Oczekiwana`: the walk lets go of the
-  // handles of folders far above it and comes back to them this way.
+  // handles of folders far above it and comes back to them this way. `Sciezka` is the parent's
+  // path as the walk names it, for a system that has no way up from a handle (Windows).
   std::unique_ptr<TFolder> OtworzNadrzedny(const TTozsamoscFolderu& Oczekiwana,
-                                           std::string& Blad) const;
+                                           const std::string& Sciezka, std::string& Blad) const;
 
   // Every entry but "." and "..", in the order the system lists them; false when the listing
   // can't be read to its end.

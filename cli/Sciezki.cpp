@@ -91,9 +91,9 @@ class TPrzejscie {
     while (!stos_.empty() && !stos_.back().Folder) {
       TPoziom& rodzic = stos_.back();
       std::string blad;
-      rodzic.Folder = dziecko->OtworzNadrzedny(rodzic.Tozsamosc, blad);
-      if (rodzic.Folder) return;
       sciezka_.resize(rodzic.DlugoscSciezki);
+      rodzic.Folder = dziecko->OtworzNadrzedny(rodzic.Tozsamosc, sciezka_, blad);
+      if (rodzic.Folder) return;
       naBlad_(sciezka_, blad);
       stos_.pop_back();
     }

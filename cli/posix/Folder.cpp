@@ -88,7 +88,7 @@ std::unique_ptr<TFolder> TFolder::OtworzPodfolder(const std::string& Nazwa,
 }
 
 std::unique_ptr<TFolder> TFolder::OtworzNadrzedny(const TTozsamoscFolderu& Oczekiwana,
-                                                  std::string& Blad) const {
+                                                  const std::string&, std::string& Blad) const {
   std::unique_ptr<TFolder> nadrzedny =
       Przyjmij(::openat(static_cast<int>(uchwyt_), "..", FlagiFolderu), Blad);
   if (nadrzedny && nadrzedny->Tozsamosc() != Oczekiwana) {

@@ -1,10 +1,13 @@
 #include "cli/Folder.h"
 
 #include <windows.h>
+#include <winternl.h>
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
+#include "engine/windows/OtworzWFolderze.h"
 #include "text/windows/OpisBledu.h"
 #include "text/windows/Utf16.h"
 
@@ -16,30 +19,27 @@ HANDLE UchwytSystemu(std::intptr_t uchwyt) {
 
 // A folder is opened to be listed and to have files opened inside it; others may do anything
 // with it meanwhile, as they may with a folder a program only looks into.
-HANDLE OtworzFolder(const std::wstring& sciezka, DWORD flagi) {
-  return CreateFileW(sciezka.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
-                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                     FILE_FLAG_BACKUP_SEMANTICS | flagi, nullptr);
+constexpr ACCESS_MASK DostepDoFolderu = FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES;
+constexpr DWORD WspoldzielenieFolderu = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+HANDLE OtworzFolder(const std::wstring& sciezka) {
+  return CreateFileW(sciezka.c_str(), DostepDoFolderu, WspoldzielenieFolderu, nullptr,
+                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
-// The folder's path now, from its handle: it follows the folder wherever it has been moved,
-// and its \\?\ form knows no length limit and no device names.
-std::optional<std::wstring> SciezkaFolderu(HANDLE folder, std::string& blad) {
-  const DWORD dlugosc = GetFinalPathNameByHandleW(folder, nullptr, 0, FILE_NAME_NORMALIZED);
-  if (dlugosc == 0) {
-    blad = OpisBleduSystemu(GetLastError());
-    return std::nullopt;
-  }
-  std::wstring sciezka(dlugosc, L'\0');
+// The user's path as a full \\?\ path, which knows no length limit: the walk reopens folders
+// by their path as it names them, however deep they lie.
+std::wstring BezLimituDlugosci(const std::wstring& sciezka) {
+  const DWORD dlugosc = GetFullPathNameW(sciezka.c_str(), 0, nullptr, nullptr);
+  std::wstring pelna(dlugosc, L'\0');
   const DWORD zapisane =
-      GetFinalPathNameByHandleW(folder, sciezka.data(), dlugosc, FILE_NAME_NORMALIZED);
-  if (zapisane == 0 || zapisane >= dlugosc) {
-    blad = OpisBleduSystemu(zapisane == 0 ? GetLastError() : ERROR_INSUFFICIENT_BUFFER);
-    return std::nullopt;
-  }
-  sciezka.resize(zapisane);
-  if (!sciezka.ends_with(L'\\')) sciezka += L'\\';
-  return sciezka;
+      dlugosc == 0 ? 0 : GetFullPathNameW(sciezka.c_str(), dlugosc, pelna.data(), nullptr);
+  // The system then says why the path itself can't be opened.
+  if (zapisane == 0 || zapisane >= dlugosc) return sciezka;
+  pelna.resize(zapisane);
+  if (pelna.starts_with(L"\\\\?\\") || pelna.starts_with(L"\\\\.\\")) return pelna;
+  if (pelna.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + pelna.substr(2);
+  return L"\\\\?\\" + pelna;
 }
 
 TRodzajWpisu Rodzaj(DWORD atrybuty) {
@@ -50,10 +50,6 @@ TRodzajWpisu Rodzaj(DWORD atrybuty) {
   if (atrybuty & FILE_ATTRIBUTE_DEVICE) return TRodzajWpisu::Nieregularny;
   return dowiazanie ? TRodzajWpisu::DowiazanieDoPliku : TRodzajWpisu::Plik;
 }
-
-struct TZamknijSzukanie {
-  void operator()(HANDLE uchwyt) const { FindClose(uchwyt); }
-};
 
 }  // namespace
 
@@ -88,7 +84,7 @@ std::unique_ptr<TFolder> TFolder::Otworz(const std::string& Sciezka, std::string
     Blad = OpisBleduSystemu(ERROR_NO_UNICODE_TRANSLATION);
     return nullptr;
   }
-  return Przyjmij(reinterpret_cast<std::intptr_t>(OtworzFolder(*sciezka, 0)), Blad);
+  return Przyjmij(reinterpret_cast<std::intptr_t>(OtworzFolder(BezLimituDlugosci(*sciezka))), Blad);
 }
 
 TFolder::~TFolder() {
@@ -97,33 +93,26 @@ TFolder::~TFolder() {
 
 std::unique_ptr<TFolder> TFolder::OtworzPodfolder(const std::string& Nazwa,
                                                   std::string& Blad) const {
-  std::optional<std::wstring> sciezka = SciezkaFolderu(UchwytSystemu(uchwyt_), Blad);
   const std::optional<std::wstring> nazwa = NaUtf16(Nazwa);
-  if (!sciezka) return nullptr;
   if (!nazwa) {
     Blad = OpisBleduSystemu(ERROR_NO_UNICODE_TRANSLATION);
     return nullptr;
   }
-  *sciezka += *nazwa;
-  return Przyjmij(
-      reinterpret_cast<std::intptr_t>(OtworzFolder(*sciezka, FILE_FLAG_OPEN_REPARSE_POINT)), Blad);
+  HANDLE podfolder = INVALID_HANDLE_VALUE;
+  const DWORD kod =
+      OtworzWFolderze(UchwytSystemu(uchwyt_), *nazwa, DostepDoFolderu, WspoldzielenieFolderu,
+                      FILE_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT, podfolder);
+  if (kod != ERROR_SUCCESS) {
+    Blad = OpisBleduSystemu(kod);
+    return nullptr;
+  }
+  return Przyjmij(reinterpret_cast<std::intptr_t>(podfolder), Blad);
 }
 
 std::unique_ptr<TFolder> TFolder::OtworzNadrzedny(const TTozsamoscFolderu& Oczekiwana,
+                                                  const std::string& Sciezka,
                                                   std::string& Blad) const {
-  std::optional<std::wstring> sciezka = SciezkaFolderu(UchwytSystemu(uchwyt_), Blad);
-  if (!sciezka) return nullptr;
-  // A \\?\ path is taken as written, ".." included, so the parent is the path without its last
-  // name.
-  sciezka->pop_back();
-  const std::size_t koniec = sciezka->rfind(L'\\');
-  if (koniec == std::wstring::npos) {
-    Blad = OpisBleduSystemu(ERROR_PATH_NOT_FOUND);
-    return nullptr;
-  }
-  sciezka->resize(koniec + 1);
-  std::unique_ptr<TFolder> nadrzedny =
-      Przyjmij(reinterpret_cast<std::intptr_t>(OtworzFolder(*sciezka, 0)), Blad);
+  std::unique_ptr<TFolder> nadrzedny = Otworz(Sciezka, Blad);
   if (nadrzedny && nadrzedny->Tozsamosc() != Oczekiwana) {
     Blad = "Moved during the walk; the rest of it is left out";
     return nullptr;
@@ -132,32 +121,28 @@ std::unique_ptr<TFolder> TFolder::OtworzNadrzedny(const TTozsamoscFolderu& Oczek
 }
 
 bool TFolder::Wypisz(std::vector<TWpisFolderu>& Wpisy, std::string& Blad) const {
-  std::optional<std::wstring> wzorzec = SciezkaFolderu(UchwytSystemu(uchwyt_), Blad);
-  if (!wzorzec) return false;
-  *wzorzec += L'*';
-  WIN32_FIND_DATAW dane{};
-  const HANDLE szukanie =
-      FindFirstFileExW(wzorzec->c_str(), FindExInfoBasic, &dane, FindExSearchNameMatch, nullptr,
-                       FIND_FIRST_EX_LARGE_FETCH);
-  if (szukanie == INVALID_HANDLE_VALUE) {
-    // The root of a drive has no "." entry: an empty one finds nothing at all.
-    const DWORD blad = GetLastError();
-    if (blad == ERROR_FILE_NOT_FOUND) return true;
-    Blad = OpisBleduSystemu(blad);
-    return false;
+  // Listed through the handle, from its start each time.
+  std::vector<std::byte> bufor(64 * 1024);
+  FILE_INFO_BY_HANDLE_CLASS rodzaj = FileIdBothDirectoryRestartInfo;
+  while (GetFileInformationByHandleEx(UchwytSystemu(uchwyt_), rodzaj, bufor.data(),
+                                      static_cast<DWORD>(bufor.size()))) {
+    rodzaj = FileIdBothDirectoryInfo;
+    for (std::size_t od = 0;;) {
+      const auto* wpis = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(bufor.data() + od);
+      const std::wstring_view nazwa(wpis->FileName, wpis->FileNameLength / sizeof(wchar_t));
+      if (nazwa != L"." && nazwa != L"..") {
+        // UTF-8 names, so that the walk sorts them in the same byte order as on Linux.
+        Wpisy.push_back({ZUtf16(nazwa), Rodzaj(wpis->FileAttributes)});
+      }
+      if (wpis->NextEntryOffset == 0) break;
+      od += wpis->NextEntryOffset;
+    }
   }
-  const std::unique_ptr<void, TZamknijSzukanie> zamknij(szukanie);
-  do {
-    const std::wstring_view nazwa = dane.cFileName;
-    if (nazwa == L"." || nazwa == L"..") continue;
-    // UTF-8 names, so that the walk sorts them in the same byte order as on Linux.
-    Wpisy.push_back({ZUtf16(nazwa), Rodzaj(dane.dwFileAttributes)});
-  } while (FindNextFileW(szukanie, &dane));
-  if (const DWORD blad = GetLastError(); blad != ERROR_NO_MORE_FILES) {
-    Blad = OpisBleduSystemu(blad);
-    return false;
-  }
-  return true;
+  // The root of a drive has no "." entry: an empty one finds nothing at all.
+  const DWORD blad = GetLastError();
+  if (blad == ERROR_NO_MORE_FILES || blad == ERROR_FILE_NOT_FOUND) return true;
+  Blad = OpisBleduSystemu(blad);
+  return false;
 }
 
 // Anything but a folder goes to the identification, whose opening of the path refuses devices

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "engine/windows/OtworzWFolderze.h"
 #include "text/windows/OpisBledu.h"
 #include "text/windows/Utf16.h"
 
@@ -32,24 +33,15 @@ bool Urzadzenie(const std::wstring& sciezka) {
   return pelna.starts_with(L"\\\\.\\");
 }
 
-// Opens a file on a disk for reading; without `zaDowiazaniem`, a name that has become a symbolic
-// link or another reparse point is refused, not followed. The description of why not, or
-// nothing.
-std::optional<std::string> OtworzPlik(const std::wstring& sciezka, bool zaDowiazaniem,
-                                      std::intptr_t& wynik, std::int64_t& rozmiarPliku) {
-  // Others may read the file meanwhile but not write it: a file that someone holds open for
-  // writing is refused (a sharing violation) rather than read half-written.
-  const HANDLE uchwyt =
-      CreateFileW(sciezka.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                  zaDowiazaniem ? FILE_ATTRIBUTE_NORMAL : FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-  if (uchwyt == INVALID_HANDLE_VALUE) return OpisBleduSystemu(GetLastError());
-  // The path may have been swapped for something else meanwhile; only a file on a disk is read.
-  LARGE_INTEGER rozmiar{};
+// Keeps an opened file when it is a file on a disk, to be read; the description of why not, or
+// nothing. The name may have been swapped for something else since it was looked at.
+std::optional<std::string> SprawdzOtwarty(HANDLE uchwyt, std::intptr_t& wynik,
+                                          std::int64_t& rozmiarPliku) {
   BY_HANDLE_FILE_INFORMATION dane{};
   std::optional<std::string> blad;
   if (GetFileType(uchwyt) != FILE_TYPE_DISK) {
     blad = NieRegularny;
-  } else if (!GetFileInformationByHandle(uchwyt, &dane) || !GetFileSizeEx(uchwyt, &rozmiar)) {
+  } else if (!GetFileInformationByHandle(uchwyt, &dane)) {
     blad = OpisBleduSystemu(GetLastError());
   } else if (dane.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
     blad = Katalog;
@@ -57,12 +49,17 @@ std::optional<std::string> OtworzPlik(const std::wstring& sciezka, bool zaDowiaz
     blad = OpisBleduSystemu(ERROR_CANT_ACCESS_FILE);
   } else {
     wynik = reinterpret_cast<std::intptr_t>(uchwyt);
-    rozmiarPliku = rozmiar.QuadPart;
+    rozmiarPliku = static_cast<std::int64_t>(
+        (static_cast<std::uint64_t>(dane.nFileSizeHigh) << 32) | dane.nFileSizeLow);
     return std::nullopt;
   }
   CloseHandle(uchwyt);
   return blad;
 }
+
+// Others may read the file meanwhile but not write it: a file that someone holds open for
+// writing is refused (a sharing violation) rather than read half-written.
+constexpr DWORD Wspoldzielenie = FILE_SHARE_READ;
 
 // A path given by the user, checked before it is opened: devices and folders are refused
 // unopened.
@@ -77,21 +74,10 @@ std::optional<std::string> OtworzSciezke(const std::string& utf8, std::intptr_t&
   }
   if (atrybuty.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return Katalog;
   if (atrybuty.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) return NieRegularny;
-  return OtworzPlik(*sciezka, true, wynik, rozmiar);
-}
-
-// The folder's path now, ending in a backslash; its \\?\ form knows no length limit and no
-// device names. Nothing, with the system's error set, when the handle can't tell.
-std::optional<std::wstring> SciezkaFolderu(HANDLE folder) {
-  const DWORD dlugosc = GetFinalPathNameByHandleW(folder, nullptr, 0, FILE_NAME_NORMALIZED);
-  if (dlugosc == 0) return std::nullopt;
-  std::wstring sciezka(dlugosc, L'\0');
-  const DWORD zapisane =
-      GetFinalPathNameByHandleW(folder, sciezka.data(), dlugosc, FILE_NAME_NORMALIZED);
-  if (zapisane == 0 || zapisane >= dlugosc) return std::nullopt;
-  sciezka.resize(zapisane);
-  if (!sciezka.ends_with(L'\\')) sciezka += L'\\';
-  return sciezka;
+  const HANDLE uchwyt = CreateFileW(sciezka->c_str(), GENERIC_READ, Wspoldzielenie, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (uchwyt == INVALID_HANDLE_VALUE) return OpisBleduSystemu(GetLastError());
+  return SprawdzOtwarty(uchwyt, wynik, rozmiar);
 }
 
 }  // namespace
@@ -100,26 +86,21 @@ TPlikDoOdczytu::TPlikDoOdczytu(std::string Sciezka) : sciezka_(std::move(Sciezka
   if (auto blad = OtworzSciezke(sciezka_, uchwyt_, rozmiar_)) opisBledu_ = std::move(*blad);
 }
 
-// The handle of no folder stands for the working folder: `Nazwa` is then the user's path. A
-// folder's file is opened by the folder's path as its handle tells it now, so that a folder
-// moved meanwhile is still the one listed.
+// The handle of no folder stands for the working folder: `Nazwa` is then the user's path.
 TPlikDoOdczytu::TPlikDoOdczytu(TUchwytFolderu Folder, const std::string& Nazwa, bool ZaDowiazaniem,
                                std::string Sciezka)
     : sciezka_(std::move(Sciezka)) {
   std::optional<std::string> blad;
   if (Folder == TUchwytFolderu{}) {
     blad = OtworzSciezke(Nazwa, uchwyt_, rozmiar_);
+  } else if (const std::optional<std::wstring> nazwa = NaUtf16(Nazwa); !nazwa) {
+    blad = OpisBleduSystemu(ERROR_NO_UNICODE_TRANSLATION);
   } else {
-    std::optional<std::wstring> sciezka =
-        SciezkaFolderu(Uchwyt(static_cast<std::intptr_t>(Folder)));
-    const std::optional<std::wstring> nazwa = NaUtf16(Nazwa);
-    if (!sciezka) {
-      blad = OpisBleduSystemu(GetLastError());
-    } else if (!nazwa) {
-      blad = OpisBleduSystemu(ERROR_NO_UNICODE_TRANSLATION);
-    } else {
-      blad = OtworzPlik(*sciezka + *nazwa, ZaDowiazaniem, uchwyt_, rozmiar_);
-    }
+    HANDLE uchwyt = INVALID_HANDLE_VALUE;
+    const DWORD kod =
+        OtworzWFolderze(Uchwyt(static_cast<std::intptr_t>(Folder)), *nazwa, GENERIC_READ,
+                        Wspoldzielenie, ZaDowiazaniem ? 0 : FILE_OPEN_REPARSE_POINT, uchwyt);
+    blad = kod == ERROR_SUCCESS ? SprawdzOtwarty(uchwyt, uchwyt_, rozmiar_) : OpisBleduSystemu(kod);
   }
   if (blad) opisBledu_ = std::move(*blad);
 }
