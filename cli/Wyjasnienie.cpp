@@ -33,7 +33,9 @@ void DopiszBajty(std::string& Wyjscie, std::string_view wzorzec, std::string_vie
       znaczniki += Rozstrzyga(wzorzec, 2 * b) ? '^' : ' ';
       znaczniki += Rozstrzyga(wzorzec, 2 * b + 1) ? '^' : ' ';
     }
-    while (znaczniki.back() == ' ') znaczniki.pop_back();
+    // A pattern can leave sixteen bytes in a row free; their line of marks is then empty.
+    while (znaczniki.size() > wciecie.size() && znaczniki.back() == ' ') znaczniki.pop_back();
+    if (znaczniki.size() == wciecie.size()) znaczniki.clear();
     Wyjscie += bajty;
     Wyjscie += '\n';
     Wyjscie += znaczniki;

@@ -173,6 +173,18 @@ TEST(Opis, ExplainNamesTheTableAndMarksTheDecidingDigits) {
                          "     ^^ ^^\n"),
             std::string::npos)
       << wyjscie;
+  // A 64-bit PIE: the pattern leaves bytes 32 to 63 free, and their lines of marks are empty.
+  const std::string pie =
+      "7F454C46020101" + std::string(18, '0') + "0300" + std::string(92, '0') + "06000000";
+  wyjscie =
+      wyjasnienie(pie, {wiersz(SuplementSygnatur, "7F454C46020101" + std::string(18, '*') + "0300" +
+                                                      std::string(92, '*') + "06000000")});
+  EXPECT_NE(wyjscie.find("     00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n"
+                         "\n"
+                         "     06 00 00 00\n"
+                         "     ^^ ^^ ^^ ^^\n"),
+            std::string::npos)
+      << wyjscie;
 }
 
 TEST(Csv, OneRowPerCandidateWithThePathQuotedWhenItHoldsCommasQuotesOrLineEnds) {
