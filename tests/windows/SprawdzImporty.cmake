@@ -5,7 +5,8 @@
 # folder's handle through it.
 cmake_minimum_required(VERSION 3.25)
 
-set(dll_windows kernel32.dll msvcrt.dll user32.dll shell32.dll advapi32.dll ntdll.dll)
+set(dll_windows kernel32.dll msvcrt.dll user32.dll shell32.dll advapi32.dll wininet.dll
+                ntdll.dll)
 
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE naglowki RESULT_VARIABLE wynik)
 if(NOT wynik EQUAL 0)
