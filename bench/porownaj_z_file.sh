@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Times rozpoznik-cli against `file -b` over the same 10,000 small files of mixed kinds (images,
-# archives, documents, executables, text, unknown binary data). Uses hyperfine when it is
-# installed (apt-get install hyperfine), plain `time` otherwise.
-#   bench/porownaj_z_file.sh [path/to/rozpoznik-cli]     (COUNT=n to change the number of files)
+# Times rozpoznik-cli, in one run, against the floor of system calls (rozpoznik-podloga: open,
+# fstat, read 80 bytes, close, nothing else) and against `file -b`, over the same 10,000 small
+# files of mixed kinds (images, archives, documents, executables, text, unknown binary data).
+# Uses hyperfine when it is installed (apt-get install hyperfine), plain `time` otherwise.
+#   bench/porownaj_z_file.sh [build folder]     (COUNT=n to change the number of files)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cli="${1:-$root/build/cli/rozpoznik-cli}"
+build="${1:-$root/build}"
+cli="$build/cli/rozpoznik-cli"
+podloga="$build/bench/rozpoznik-podloga"
 count="${COUNT:-10000}"
-[ -x "$cli" ] || { echo "no rozpoznik-cli at $cli: build it first" >&2; exit 2; }
+for program in "$cli" "$podloga"; do
+  [ -x "$program" ] || { echo "no $program: build it first" >&2; exit 2; }
+done
 command -v file > /dev/null || { echo "file is not installed" >&2; exit 2; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/rozpoznik-porownanie.XXXXXX")
@@ -37,13 +42,17 @@ echo "$count files in $work/pliki"
 
 # rozpoznik-cli exits 1 when some file is not recognised, which is expected here.
 if command -v hyperfine > /dev/null; then
-  hyperfine --warmup 2 --ignore-failure \
-    --command-name 'file -b' "file -b -f $work/lista" \
+  hyperfine --warmup 2 --ignore-failure --output=null \
+    --command-name 'floor (open, fstat, read, close)' "$podloga $work/pliki" \
+    --command-name 'rozpoznik-cli -j 1' "$cli -j 1 -r $work/pliki" \
     --command-name 'rozpoznik-cli' "$cli -r $work/pliki" \
-    --command-name 'rozpoznik-cli --json' "$cli --json -r $work/pliki"
+    --command-name 'rozpoznik-cli --json' "$cli --json -r $work/pliki" \
+    --command-name 'file -b' "file -b -f $work/lista"
 else
   file -b -f "$work/lista" > /dev/null
-  echo "file -b:"; time file -b -f "$work/lista" > /dev/null
+  echo "floor:"; time "$podloga" "$work/pliki" > /dev/null
+  echo "rozpoznik-cli -j 1:"; time "$cli" -j 1 -r "$work/pliki" > /dev/null || true
   echo "rozpoznik-cli:"; time "$cli" -r "$work/pliki" > /dev/null || true
   echo "rozpoznik-cli --json:"; time "$cli" --json -r "$work/pliki" > /dev/null || true
+  echo "file -b:"; time file -b -f "$work/lista" > /dev/null
 fi

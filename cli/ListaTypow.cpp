@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "catalogue/Katalog.h"
+#include "cli/Csv.h"
 #include "text/Cp1250.h"
 
 namespace {
@@ -59,20 +60,6 @@ void DopiszJson(std::string& wyjscie, std::string_view tabela, std::size_t wiers
                                          {"programs", Programy(w)}};
   wyjscie += obiekt.dump();
   wyjscie += '\n';
-}
-
-// RFC 4180: a field holding a comma, a quote or a line break is quoted, its quotes doubled.
-void DopiszPoleCsv(std::string& wyjscie, std::string_view pole) {
-  if (pole.find_first_of(",\"\r\n") == std::string_view::npos) {
-    wyjscie += pole;
-    return;
-  }
-  wyjscie += '"';
-  for (const char c : pole) {
-    if (c == '"') wyjscie += '"';
-    wyjscie += c;
-  }
-  wyjscie += '"';
 }
 
 void DopiszCsv(std::string& wyjscie, std::string_view tabela, std::size_t wiersz,

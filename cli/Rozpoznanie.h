@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "cli/Sciezki.h"
 #include "engine/Klucz.h"
 #include "engine/ObslugaBaz.h"
 
@@ -19,4 +20,13 @@ struct TRozpoznanie {
 
 // The key and the candidates, exactly as the window gets them, from one opening of the file. A
 // file that can't be read (missing, no permission, not a regular file) is reported as such.
-void Rozpoznaj(const std::string& Sciezka, TRozpoznanie& Wynik);
+void Rozpoznaj(const TPlikDoRozpoznania& Plik, TRozpoznanie& Wynik);
+
+// Whether the file's own extension is among its candidates' extensions; false for a file that
+// was not recognised.
+bool RozszerzenieWsrodKandydatow(const TRozpoznanie& Wynik);
+
+// A recognised file whose name claims a type that none of its candidates has: the question
+// behind "whatever its name says". A name without an extension claims nothing, and a file
+// nothing recognised is not said to lie.
+bool NiezgodneRozszerzenie(const TRozpoznanie& Wynik);

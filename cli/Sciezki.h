@@ -3,16 +3,34 @@
 // Turns the paths named on the command line into the files to identify.
 
 #include <functional>
+#include <memory>
 #include <string>
 
-using TPlikDoRozpoznania = std::function<void(const std::string& Sciezka)>;
-using TBladSciezki = std::function<void(const std::string& Sciezka, const std::string& Opis)>;
+#include "cli/Folder.h"
+#include "engine/PlikDoOdczytu.h"
 
-// Hands `Plik` the path itself, or, with `Rekurencyjnie` and a directory, every file below it in
-// sorted byte order, directories entered where they stand in that order. Symbolic links to
-// directories found on the way are not followed (they could lead back up into a loop); the
-// named path itself is followed. Pipes, sockets and devices are never handed on: they go to
-// `Blad` unopened, as does a directory that can't be read (UTF-8 text), and the walk goes on.
-// Without `Rekurencyjnie` a directory goes to `Blad` as well.
-void PrzejdzSciezke(const std::string& Sciezka, bool Rekurencyjnie, const TPlikDoRozpoznania& Plik,
-                    const TBladSciezki& Blad);
+// One file to identify: a path the user named, or an entry of a folder the walk holds open.
+struct TPlikDoRozpoznania {
+  std::shared_ptr<const TFolder> Folder;  // empty for a path the user named, checked to be a file
+  std::string Nazwa;                      // the entry's name in `Folder`
+  bool ZaDowiazaniem = false;             // the entry is a symbolic link to a file
+  std::string Sciezka;                    // for messages and the output
+};
+
+// Opens the file the way its kind asks: a folder's entry relative to its folder.
+TPlikDoOdczytu Otworz(const TPlikDoRozpoznania& Plik);
+
+using TNaPlik = std::function<void(TPlikDoRozpoznania&& Plik)>;
+using TNaBlad = std::function<void(const std::string& Sciezka, const std::string& Opis)>;
+
+// Hands `NaPlik` the path itself when it is a file (a path that is missing, or a pipe, socket
+// or device, goes to `NaBlad` unopened), or, with `Rekurencyjnie` and a folder, every file below it
+// in sorted byte order, folders entered where they stand in that order. Symbolic links to folders
+// found on the way are not followed (they could lead back up into a loop), and neither is a
+// folder that became such a link after it was listed; the named path itself is followed.
+// Pipes, sockets and devices found on the way go to `NaBlad` unopened, as does a folder that
+// can't be read, and the walk goes on. Without `Rekurencyjnie` a folder goes to `NaBlad` as well.
+// Memory grows with the depth of the tree and the size of the folders on the way down, never
+// with the whole tree, and only a few folder handles stay open however deep it goes.
+void PrzejdzSciezke(const std::string& Sciezka, bool Rekurencyjnie, const TNaPlik& NaPlik,
+                    const TNaBlad& NaBlad);

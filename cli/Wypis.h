@@ -1,20 +1,28 @@
 #pragma once
 
-// How an identified file is written out: as text for people or as one JSON line for programs.
-// Both append to a buffer that the caller reuses and writes out in large pieces.
+// How an identified file is written out: as text for people, as one JSON line or as CSV rows
+// for programs. Each appends to a buffer that the caller writes out in large pieces.
 
 #include <string>
 #include <string_view>
 
 #include "cli/Rozpoznanie.h"
 
-// The path on its own line, then for each candidate its type, category and programs; or one
-// line saying that the file was not recognised, with its first 10 bytes, extension and size.
-void DopiszOpis(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik);
+// The path on its own line, followed by the word "[mismatch]" when its extension is not among
+// its candidates', then for each candidate its type, category and programs, and with `Wyjasnij`
+// what it matched; or one line saying that the file was not recognised, with its first 10 bytes,
+// extension and size.
+void DopiszOpis(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik,
+                bool Wyjasnij = false);
 
-// One JSON object on one line: path, size, extension, bytes, recognised, candidates.
+// One JSON object on one line: path, size, extension, bytes, recognised, extension_matches,
+// candidates (each with what it matched).
 void DopiszJson(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik);
 
-// A path fit for a terminal line: control characters, which could move the cursor or end the
-// line early, are shown as \xHH.
-std::string DoWyswietlenia(std::string_view Sciezka);
+// The CSV header row (RFC 4180, CRLF line ends).
+extern const std::string_view NaglowekCsv;
+
+// One CSV row per candidate, the file's own fields repeated in each; one row with empty
+// candidate fields for a file that was not recognised. The path keeps its exact bytes, quoted
+// when it holds a comma, a quote or a line end.
+void DopiszCsv(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik);

@@ -9,29 +9,38 @@
 
 #include "cli/Konsola.h"
 #include "cli/ListaTypow.h"
-#include "cli/Rozpoznanie.h"
-#include "cli/Sciezki.h"
-#include "cli/Wypis.h"
+#include "cli/Przebieg.h"
+#include "cli/Wyswietlanie.h"
 
 namespace {
-
-enum TKodWyjscia { WszystkoRozpoznane = 0, CosNierozpoznane = 1, CosNieczytelne = 2 };
 
 constexpr const char* OpisProgramu =
     "Tells what files really are by their first 80 bytes, with the catalogue and the rules of "
     "the Rozpoznik window program.";
 
 constexpr const char* Stopka = R"(Output (UTF-8):
-  For each file its path, then every candidate description in the catalogue's order: its
-  type, category and the programs that open such files. When nothing fits, one line says the
+  For each file its path, marked "[mismatch]" when its extension is not among its
+  candidates', then every candidate description in the catalogue's order: its type,
+  category and the programs that open such files. When nothing fits, one line says the
   file was not recognised and gives its first 10 bytes in hex, its extension and its size.
-  The descriptions themselves are in Polish, as the catalogue holds them.
+  The descriptions themselves are in Polish, as the catalogue holds them. Bytes of a path
+  that could drive a terminal (control characters, C1 controls, bidirectional overrides,
+  malformed UTF-8) are shown as \xHH, here and in every message.
 
   With --json each file is one JSON object on one line:
     {"path", "size", "extension", "bytes" (the first 80 bytes as 160 hex digits),
-     "recognised", "candidates": [{"extension", "type", "category", "programs": [...],
-      "matched": {"table"}}]}; "table" names the catalogue table that holds the row
+     "recognised", "extension_matches",
+     "candidates": [{"extension", "type", "category", "programs": [...],
+                     "matched": {"table", "signature"}}]}
+  where "table" names the catalogue table that holds the row and "signature" is the signature
+  or pattern it met, null for a text format, which fits by its extension.
   Bytes of a path that are not UTF-8 appear as U+FFFD there.
+
+  With --csv: a header row, then one row per candidate (the file's fields repeated),
+  RFC 4180 with CRLF line ends; the path keeps its exact bytes, quoted when needed.
+
+  A file is a mismatch when it was recognised, its name has an extension, and no candidate
+  has that extension. Unrecognised files and names without an extension are not.
 
   --list-types prints the whole catalogue instead, one entry per row: its table and row,
   extension, signature, type, category and programs; as JSON lines with --json
@@ -41,6 +50,9 @@ constexpr const char* Stopka = R"(Output (UTF-8):
   A path that can't be read (missing, no permission, a directory without -r, a pipe or
   device) is reported on standard error with the reason, and the run goes on.
 
+  With -r the files are identified on every core (see -j); the output keeps the sorted
+  order. On a terminal, a run longer than a second shows its progress on standard error.
+
   Use -- before paths that begin with a dash: every argument after it is a path.
 
 Exit status:
@@ -48,91 +60,41 @@ Exit status:
   1  some file was not recognised
   2  some path could not be read, or the arguments were wrong (2 wins over 1))";
 
-// Output goes out in large pieces; error messages go straight to standard error, after the
-// output so far, so that the two keep their order on a terminal.
-class TWyjscie {
- public:
-  std::string& Bufor() { return bufor_; }
-
-  void ZapiszGdyPelny() {
-    if (bufor_.size() >= RozmiarPorcji) Oproznij();
-  }
-
-  void Blad(const std::string& Sciezka, const std::string& Opis) {
-    Oproznij();
-    std::fflush(stdout);
-    Wypisz(stderr, "rozpoznik-cli: " + DoWyswietlenia(Sciezka) + ": " + Opis + "\n");
-  }
-
-  // False when standard output could not take everything.
-  bool Zakoncz() {
-    Oproznij();
-    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
-  }
-
- private:
-  static constexpr std::size_t RozmiarPorcji = 1 << 16;
-
-  void Oproznij() {
-    Wypisz(stdout, bufor_);
-    bufor_.clear();
-  }
-
-  std::string bufor_;
-};
-
-int Uruchom(const std::vector<std::string>& sciezki, bool json, bool rekurencyjnie) {
-  TWyjscie wyjscie;
-  TRozpoznanie wynik;
-  int kod = WszystkoRozpoznane;
-  const auto blad = [&](const std::string& sciezka, const std::string& opis) {
-    wyjscie.Blad(sciezka, opis);
-    kod = CosNieczytelne;
-  };
-  const auto plik = [&](const std::string& sciezka) {
-    Rozpoznaj(sciezka, wynik);
-    if (wynik.Stan == TStan::Nieczytelny) {
-      blad(sciezka, wynik.OpisBledu);
-      return;
-    }
-    if (wynik.Stan == TStan::Nierozpoznany && kod == WszystkoRozpoznane) kod = CosNierozpoznane;
-    if (json) {
-      DopiszJson(wyjscie.Bufor(), sciezka, wynik);
-    } else {
-      DopiszOpis(wyjscie.Bufor(), sciezka, wynik);
-    }
-    wyjscie.ZapiszGdyPelny();
-  };
-  for (const std::string& sciezka : sciezki) {
-    PrzejdzSciezke(sciezka, rekurencyjnie, plik, blad);
-  }
-  if (!wyjscie.Zakoncz()) {
-    std::fprintf(stderr, "rozpoznik-cli: cannot write to standard output\n");
-    return CosNieczytelne;
-  }
-  return kod;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app(OpisProgramu, "rozpoznik-cli");
   app.footer(Stopka);
+  TUstawienia ustawienia;
   bool json = false;
-  bool rekurencyjnie = false;
-  bool listaTypow = false;
   bool csv = false;
+  bool listaTypow = false;
   std::vector<std::string> sciezki;
-  app.add_flag("--json", json, "Print one JSON object per file per line");
-  app.add_flag("-r,--recursive", rekurencyjnie,
+  auto* opcjaJson = app.add_flag("--json", json, "Print one JSON object per file per line");
+  app.add_flag("--csv", csv,
+               "Print CSV: a header row, then one row per candidate (with --list-types, per "
+               "catalogue row)")
+      ->excludes(opcjaJson);
+  app.add_flag("-r,--recursive", ustawienia.Rekurencyjnie,
                "Identify every file below the named directories, in sorted order; symbolic links "
                "to directories inside them are not followed");
-  auto* listaOpcja =
+  app.add_flag("--mismatches", ustawienia.TylkoNiezgodne,
+               "Print only recognised files whose extension is not among their candidates'");
+  app.add_flag("--explain", ustawienia.Wyjasnij,
+               "Under each candidate, show its table, what it matched and the file's first "
+               "bytes with the deciding ones marked");
+  app.add_flag("--summary", ustawienia.Podsumowanie,
+               "At the end, print counts by type and category, recognised, mismatches, "
+               "unreadable paths and the time taken (standard error; with --json a last JSON "
+               "object on standard output)");
+  app.add_option("-j,--jobs", ustawienia.Watki,
+                 "Threads that identify files (default: one per core)")
+      ->check(CLI::Range(1u, 1024u));
+  auto* opcjaListy =
       app.add_flag("--list-types", listaTypow,
                    "Print every description of the catalogue instead of identifying");
-  app.add_flag("--csv", csv, "With --list-types, print CSV")->needs(listaOpcja)->excludes("--json");
   app.add_option("PATH", sciezki, "Files (or, with -r, directories) to identify")
-      ->excludes(listaOpcja);
+      ->excludes(opcjaListy);
   // CLI11 takes the arguments last first, without the program's name.
   std::vector<std::string> argumenty = ArgumentyProgramu(argc, argv);
   if (!argumenty.empty()) argumenty.erase(argumenty.begin());
@@ -151,11 +113,13 @@ int main(int argc, char** argv) {
     return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? WszystkoRozpoznane
                                                                 : CosNieczytelne;
   }
+  if (json) ustawienia.Format = TFormat::Json;
+  if (csv) ustawienia.Format = TFormat::Csv;
   try {
-    return Uruchom(sciezki, json, rekurencyjnie);
+    return Uruchom(sciezki, ustawienia);
   } catch (const std::exception& e) {
     std::fflush(stdout);
-    Wypisz(stderr, std::string("rozpoznik-cli: ") + e.what() + "\n");
+    Wypisz(stderr, KomunikatBledu(e.what()));
     return CosNieczytelne;
   }
 }

@@ -24,9 +24,9 @@ std::optional<TPoczatekPliku> CzytajPoczatek(TPlikDoOdczytu& Plik) {
 }
 
 std::string TekstSzesnastkowy(const std::array<unsigned char, DlugoscPoczatku>& bajty) {
-  std::string tekst;
-  tekst.reserve(2 * bajty.size());
-  for (const unsigned char b : bajty) DopiszSzesnastkowo(tekst, b);
+  std::string tekst(2 * bajty.size(), '0');
+  char* cel = tekst.data();
+  for (const unsigned char b : bajty) cel = ZapiszSzesnastkowo(cel, b);
   return tekst;
 }
 

@@ -24,6 +24,10 @@ std::string OpisNieregularnego(const struct stat& dane) {
   return S_ISDIR(dane.st_mode) ? OpisSystemowy(EISDIR) : "Not a regular file";
 }
 
+// O_NONBLOCK keeps a pipe that took a file's place from holding the open; the open file is
+// then checked through its descriptor, which also gives the size.
+constexpr int FlagiOtwarcia = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+
 }  // namespace
 
 TPlikDoOdczytu::TPlikDoOdczytu(std::string Sciezka) : sciezka_(std::move(Sciezka)) {
@@ -38,15 +42,30 @@ TPlikDoOdczytu::TPlikDoOdczytu(std::string Sciezka) : sciezka_(std::move(Sciezka
     opisBledu_ = OpisNieregularnego(dane);
     return;
   }
-  // The path may have been swapped for something else meanwhile: O_NONBLOCK keeps a pipe from
-  // holding the open, and the open file is checked once more.
-  const int fd = ::open(sciezka_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  Przyjmij(::open(sciezka_.c_str(), FlagiOtwarcia));
+}
+
+TPlikDoOdczytu::TPlikDoOdczytu(TUchwytFolderu Folder, const std::string& Nazwa, bool ZaDowiazaniem,
+                               std::string Sciezka)
+    : sciezka_(std::move(Sciezka)) {
+  const int flagi = FlagiOtwarcia | (ZaDowiazaniem ? 0 : O_NOFOLLOW);
+  Przyjmij(::openat(Deskryptor(static_cast<std::intptr_t>(Folder)), Nazwa.c_str(), flagi));
+}
+
+void TPlikDoOdczytu::Przyjmij(std::intptr_t Wynik) {
+  const int fd = Deskryptor(Wynik);
   if (fd < 0) {
     opisBledu_ = OpisSystemowy(errno);
     return;
   }
-  if (::fstat(fd, &dane) != 0 || !S_ISREG(dane.st_mode)) {
-    opisBledu_ = S_ISREG(dane.st_mode) ? OpisSystemowy(errno) : OpisNieregularnego(dane);
+  struct stat dane {};
+  if (::fstat(fd, &dane) != 0) {
+    opisBledu_ = OpisSystemowy(errno);
+    ::close(fd);
+    return;
+  }
+  if (!S_ISREG(dane.st_mode)) {
+    opisBledu_ = OpisNieregularnego(dane);
     ::close(fd);
     return;
   }
@@ -58,7 +77,7 @@ TPlikDoOdczytu::~TPlikDoOdczytu() {
   if (Otwarty()) ::close(Deskryptor(uchwyt_));
 }
 
-std::int64_t TPlikDoOdczytu::Czytaj(std::int64_t Od, void* Bufor, std::size_t Ile) {
+std::int64_t TPlikDoOdczytu::CzytajZSystemu(std::int64_t Od, void* Bufor, std::size_t Ile) {
   for (;;) {
     const ssize_t n = ::pread(Deskryptor(uchwyt_), Bufor, Ile, static_cast<off_t>(Od));
     if (n >= 0) return n;

@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <utility>
 
+#include "engine/windows/OtworzWFolderze.h"
 #include "text/windows/OpisBledu.h"
 #include "text/windows/Utf16.h"
 
@@ -30,58 +33,83 @@ bool Urzadzenie(const std::wstring& sciezka) {
   return pelna.starts_with(L"\\\\.\\");
 }
 
+// Keeps an opened file when it is a file on a disk, to be read; the description of why not, or
+// nothing. The name may have been swapped for something else since it was looked at.
+std::optional<std::string> SprawdzOtwarty(HANDLE uchwyt, std::intptr_t& wynik,
+                                          std::int64_t& rozmiarPliku) {
+  BY_HANDLE_FILE_INFORMATION dane{};
+  std::optional<std::string> blad;
+  if (GetFileType(uchwyt) != FILE_TYPE_DISK) {
+    blad = NieRegularny;
+  } else if (!GetFileInformationByHandle(uchwyt, &dane)) {
+    blad = OpisBleduSystemu(GetLastError());
+  } else if (dane.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    blad = Katalog;
+  } else if (dane.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+    blad = OpisBleduSystemu(ERROR_CANT_ACCESS_FILE);
+  } else {
+    wynik = reinterpret_cast<std::intptr_t>(uchwyt);
+    rozmiarPliku = static_cast<std::int64_t>(
+        (static_cast<std::uint64_t>(dane.nFileSizeHigh) << 32) | dane.nFileSizeLow);
+    return std::nullopt;
+  }
+  CloseHandle(uchwyt);
+  return blad;
+}
+
+// Others may read the file meanwhile but not write it: a file that someone holds open for
+// writing is refused (a sharing violation) rather than read half-written.
+constexpr DWORD Wspoldzielenie = FILE_SHARE_READ;
+
+// A path given by the user, checked before it is opened: devices and folders are refused
+// unopened.
+std::optional<std::string> OtworzSciezke(const std::string& utf8, std::intptr_t& wynik,
+                                         std::int64_t& rozmiar) {
+  const std::optional<std::wstring> sciezka = NaUtf16(utf8);
+  if (!sciezka) return OpisBleduSystemu(ERROR_NO_UNICODE_TRANSLATION);
+  if (Urzadzenie(*sciezka)) return NieRegularny;
+  WIN32_FILE_ATTRIBUTE_DATA atrybuty{};
+  if (!GetFileAttributesExW(sciezka->c_str(), GetFileExInfoStandard, &atrybuty)) {
+    return OpisBleduSystemu(GetLastError());
+  }
+  if (atrybuty.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return Katalog;
+  if (atrybuty.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) return NieRegularny;
+  const HANDLE uchwyt = CreateFileW(sciezka->c_str(), GENERIC_READ, Wspoldzielenie, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (uchwyt == INVALID_HANDLE_VALUE) return OpisBleduSystemu(GetLastError());
+  return SprawdzOtwarty(uchwyt, wynik, rozmiar);
+}
+
 }  // namespace
 
 TPlikDoOdczytu::TPlikDoOdczytu(std::string Sciezka) : sciezka_(std::move(Sciezka)) {
-  const std::optional<std::wstring> sciezka = NaUtf16(sciezka_);
-  if (!sciezka) {
-    opisBledu_ = OpisBleduSystemu(ERROR_NO_UNICODE_TRANSLATION);
-    return;
-  }
-  if (Urzadzenie(*sciezka)) {
-    opisBledu_ = NieRegularny;
-    return;
-  }
-  WIN32_FILE_ATTRIBUTE_DATA atrybuty{};
-  if (!GetFileAttributesExW(sciezka->c_str(), GetFileExInfoStandard, &atrybuty)) {
-    opisBledu_ = OpisBleduSystemu(GetLastError());
-    return;
-  }
-  if (atrybuty.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-    opisBledu_ = Katalog;
-    return;
-  }
-  if (atrybuty.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) {
-    opisBledu_ = NieRegularny;
-    return;
-  }
-  // Others may read the file meanwhile but not write it: a file that someone holds open for
-  // writing is refused (a sharing violation) rather than read half-written.
-  const HANDLE uchwyt = CreateFileW(sciezka->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (uchwyt == INVALID_HANDLE_VALUE) {
-    opisBledu_ = OpisBleduSystemu(GetLastError());
-    return;
-  }
-  // The path may have been swapped for something else meanwhile; only a file on a disk is read.
-  LARGE_INTEGER rozmiar{};
-  if (GetFileType(uchwyt) != FILE_TYPE_DISK) {
-    opisBledu_ = NieRegularny;
-  } else if (!GetFileSizeEx(uchwyt, &rozmiar)) {
-    opisBledu_ = OpisBleduSystemu(GetLastError());
+  if (auto blad = OtworzSciezke(sciezka_, uchwyt_, rozmiar_)) opisBledu_ = std::move(*blad);
+}
+
+// The handle of no folder stands for the working folder: `Nazwa` is then the user's path.
+TPlikDoOdczytu::TPlikDoOdczytu(TUchwytFolderu Folder, const std::string& Nazwa, bool ZaDowiazaniem,
+                               std::string Sciezka)
+    : sciezka_(std::move(Sciezka)) {
+  std::optional<std::string> blad;
+  if (Folder == TUchwytFolderu{}) {
+    blad = OtworzSciezke(Nazwa, uchwyt_, rozmiar_);
+  } else if (const std::optional<std::wstring> nazwa = NaUtf16(Nazwa); !nazwa) {
+    blad = OpisBleduSystemu(ERROR_NO_UNICODE_TRANSLATION);
   } else {
-    uchwyt_ = reinterpret_cast<std::intptr_t>(uchwyt);
-    rozmiar_ = rozmiar.QuadPart;
-    return;
+    HANDLE uchwyt = INVALID_HANDLE_VALUE;
+    const DWORD kod =
+        OtworzWFolderze(Uchwyt(static_cast<std::intptr_t>(Folder)), *nazwa, GENERIC_READ,
+                        Wspoldzielenie, ZaDowiazaniem ? 0 : FILE_OPEN_REPARSE_POINT, uchwyt);
+    blad = kod == ERROR_SUCCESS ? SprawdzOtwarty(uchwyt, uchwyt_, rozmiar_) : OpisBleduSystemu(kod);
   }
-  CloseHandle(uchwyt);
+  if (blad) opisBledu_ = std::move(*blad);
 }
 
 TPlikDoOdczytu::~TPlikDoOdczytu() {
   if (Otwarty()) CloseHandle(Uchwyt(uchwyt_));
 }
 
-std::int64_t TPlikDoOdczytu::Czytaj(std::int64_t Od, void* Bufor, std::size_t Ile) {
+std::int64_t TPlikDoOdczytu::CzytajZSystemu(std::int64_t Od, void* Bufor, std::size_t Ile) {
   // The offset goes with each read, so no reader depends on where another left the position.
   OVERLAPPED miejsce{};
   miejsce.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(Od));

@@ -12,8 +12,15 @@ _rozpoznik_cli() {
     fi
   done
 
+  case $prev in
+    -j | --jobs)
+      return
+      ;;
+  esac
+
   if [[ $cur == -* ]]; then
-    COMPREPLY=($(compgen -W '--json -r --recursive -h --help --' -- "$cur"))
+    COMPREPLY=($(compgen -W '--json --csv -r --recursive -j --jobs --mismatches --explain
+      --summary --list-types -h --help --' -- "$cur"))
     return
   fi
   _filedir

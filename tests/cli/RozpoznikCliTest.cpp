@@ -79,8 +79,8 @@ TEST_F(RozpoznikCli, WrongArgumentsExitWithTwoAndHelpWithZero) {
 
   const TPrzebieg pomoc = Uruchom({"--help"});
   EXPECT_EQ(pomoc.KodWyjscia, 0);
-  for (const char* tresc :
-       {"--json", "-r,--recursive", "PATH", "Use --", "Exit status", "2 wins"}) {
+  for (const char* tresc : {"--json", "--csv", "-r,--recursive", "--mismatches", "--explain",
+                            "--summary", "-j,--jobs", "PATH", "Use --", "Exit status", "2 wins"}) {
     EXPECT_NE(pomoc.Wyjscie.find(tresc), std::string::npos) << tresc;
   }
 }

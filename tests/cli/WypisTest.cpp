@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
+#include "catalogue/Katalog.h"
 #include "cli/Wypis.h"
+#include "cli/Wyswietlanie.h"
+#include "engine/Klucz.h"
+#include "engine/ObslugaBaz.h"
 #include "text/Cp1250.h"
 
 namespace {
@@ -16,15 +21,14 @@ TOpisPliku Wiersz(std::string_view typ, std::string_view kategoria, std::string_
   return wiersz;
 }
 
-TRozpoznanie Rozpoznany() {
-  // The catalogue's text is Windows-1250.
-  static const TOpisPliku Log = Wiersz(cp1250::ZUtf8("Log błędu programu"), "Dokument tekstowy",
-                                       "Notatnik\rNotepad+\rNotepad2");
+TRozpoznanie Rozpoznany(std::string_view rozszerzenie = "ERR") {
+  // A row of the catalogue names its table; one made here names none.
+  static const TOpisPliku& Log = BazaTekstowa[11];
   static const TOpisPliku BezProgramow = Wiersz("Bez programow", "", "");
   TRozpoznanie r;
   r.Stan = TStan::Rozpoznany;
   r.Odczyt.TekstSzesnastkowy = std::string(160, '0');
-  r.Odczyt.Klucz.Rozszerzenie.Ustaw("ERR");
+  r.Odczyt.Klucz.Rozszerzenie.Ustaw(rozszerzenie);
   r.Kandydaci = {&Log, &BezProgramow};
   return r;
 }
@@ -66,6 +70,32 @@ TEST(Opis, UnrecognisedFileGivesItsFirstTenBytesExtensionAndSize) {
 
 TEST(Opis, ControlCharactersOfAPathCannotReachTheTerminal) {
   EXPECT_EQ(DoWyswietlenia("a\nb\x1B[31m\x7F\u0107"), "a\\x0Ab\\x1B[31m\\x7F\u0107");
+  // C1 controls, as UTF-8 and as raw bytes; CSI alone is enough to start a command.
+  EXPECT_EQ(DoWyswietlenia("\u009B2J|\x9B|\u0080"), "\\xC2\\x9B2J|\\x9B|\\xC2\\x80");
+  // Overrides and isolates that would show the name's end reversed; U+2069 is the last one.
+  EXPECT_EQ(DoWyswietlenia("gpj.\u202Eexe\u2066\u2069\u206A"),
+            "gpj.\\xE2\\x80\\xAEexe\\xE2\\x81\\xA6\\xE2\\x81\\xA9\u206A");
+  // Overlong forms a terminal might decode to ESC or to CSI, and a truncated sequence.
+  EXPECT_EQ(DoWyswietlenia("\xC0\x9B\xE0\x80\x9B\xE2\x80"), "\\xC0\\x9B\\xE0\\x80\\x9B\\xE2\\x80");
+}
+
+TEST(Opis, ExtensionOfAnUnrecognisedFileIsEscapedLikeThePath) {
+  for (const char* nazwa : {"x.\x1B[2J", "y.\nFAKE", "z.\x1B]0;T\x07"}) {
+    std::string wyjscie;
+    DopiszOpis(wyjscie, nazwa, Nierozpoznany(PobierzRozszerzenie(nazwa)));
+    EXPECT_EQ(wyjscie.find_first_of("\x1B\x07"), std::string::npos) << wyjscie;
+    EXPECT_EQ(std::count(wyjscie.begin(), wyjscie.end(), '\n'), 2) << wyjscie;
+  }
+}
+
+// The text test's error quotes the path; whatever carries it to standard error escapes it.
+TEST(Opis, ErrorMessagesQuotingAPathAreEscaped) {
+  const TPlikDoOdczytu brak("/nie-ma/\x1B]0;T\x07\n.txt");
+  const std::string komunikat = KomunikatBledu(EBladOtwarciaPliku(brak).what());
+  EXPECT_EQ(komunikat.find_first_of("\x1B\x07"), std::string::npos) << komunikat;
+  EXPECT_EQ(komunikat.find('\n'), komunikat.size() - 1) << komunikat;
+  EXPECT_EQ(KomunikatBledu("a\x9B.txt", "No such file"),
+            "rozpoznik-cli: a\\x9B.txt: No such file\n");
 }
 
 TEST(Json, OneLineWithTheFieldsInTheirOrder) {
@@ -77,15 +107,97 @@ TEST(Json, OneLineWithTheFieldsInTheirOrder) {
   std::vector<std::string> klucze;
   for (const auto& [klucz, wartosc] : plik.items()) klucze.push_back(klucz);
   EXPECT_EQ(klucze, (std::vector<std::string>{"path", "size", "extension", "bytes", "recognised",
-                                              "candidates"}));
+                                              "extension_matches", "candidates"}));
+  EXPECT_EQ(plik["extension_matches"], true);
   EXPECT_EQ(plik["bytes"], std::string(160, '0'));
   EXPECT_EQ(plik["recognised"], true);
   ASSERT_EQ(plik["candidates"].size(), 2u);
   EXPECT_EQ(plik["candidates"][0],
             nlohmann::ordered_json::parse(R"({"extension": "ERR", "type": "Log błędu programu",
                "category": "Dokument tekstowy", "programs": ["Notatnik", "Notepad+", "Notepad2"],
-               "matched": {"table": ""}})"));
+               "matched": {"table": "BazaTekstowa", "signature": null}})"));
   EXPECT_EQ(plik["candidates"][1]["programs"], nlohmann::json::array());
+}
+
+// A name that claims no type, and a file nothing recognised, are not mismatches.
+TEST(Opis, MismatchIsMarkedOnThePathLineOnlyWhenTheNameClaimsAnotherType) {
+  const auto pierwszaLinia = [](const TRozpoznanie& r) {
+    std::string wyjscie;
+    DopiszOpis(wyjscie, "plik", r);
+    return wyjscie.substr(0, wyjscie.find('\n'));
+  };
+  EXPECT_EQ(pierwszaLinia(Rozpoznany("JPG")), "plik [mismatch]");
+  EXPECT_EQ(pierwszaLinia(Rozpoznany("ERR")), "plik");
+  EXPECT_EQ(pierwszaLinia(Rozpoznany("")), "plik");
+  EXPECT_EQ(pierwszaLinia(Nierozpoznany("JPG")), "plik");
+
+  std::string json;
+  DopiszJson(json, "plik", Rozpoznany("JPG"));
+  DopiszJson(json, "plik", Nierozpoznany("JPG"));
+  const std::size_t koniec = json.find('\n');
+  EXPECT_EQ(nlohmann::json::parse(json.substr(0, koniec))["extension_matches"], false);
+  EXPECT_EQ(nlohmann::json::parse(json.substr(koniec + 1))["extension_matches"], false);
+}
+
+TEST(Opis, ExplainNamesTheTableAndMarksTheDecidingDigits) {
+  const auto wiersz = [](const auto& tabela, std::string_view sygnatura) {
+    return &*std::ranges::find(tabela, sygnatura,
+                               [](const TOpisPliku& w) { return w.Sygnatura.Tekst(); });
+  };
+  const auto wyjasnienie = [](std::string poczatek, std::vector<const TOpisPliku*> kandydaci) {
+    TRozpoznanie r = Rozpoznany();
+    r.Odczyt.TekstSzesnastkowy = std::move(poczatek);
+    r.Odczyt.TekstSzesnastkowy.resize(160, '0');
+    r.Kandydaci = std::move(kandydaci);
+    std::string wyjscie;
+    DopiszOpis(wyjscie, "a.err", r, true);
+    return wyjscie;
+  };
+  std::string wyjscie = wyjasnienie("0000", {wiersz(BazaSygnatur, "0000"), &BazaTekstowa[11]});
+  EXPECT_NE(wyjscie.find("     matched in BazaSygnatur: signature 0000\n"
+                         "     00 00\n"
+                         "     ^^ ^^\n"),
+            std::string::npos)
+      << wyjscie;
+  EXPECT_NE(wyjscie.find("     matched in BazaTekstowa: text format for the extension ERR,"),
+            std::string::npos)
+      << wyjscie;
+  // An ELF header fits a supplement pattern whose last fixed digits are in its 18th byte.
+  wyjscie = wyjasnienie("7F454C4602010100000000000000000002003E00",
+                        {wiersz(SuplementSygnatur, "7F454C46**01********************0200")});
+  EXPECT_NE(wyjscie.find("     matched in SuplementSygnatur: pattern 7F454C46**01"
+                         "********************0200\n"
+                         "     7F 45 4C 46 02 01 01 00 00 00 00 00 00 00 00 00\n"
+                         "     ^^ ^^ ^^ ^^    ^^\n"
+                         "     02 00\n"
+                         "     ^^ ^^\n"),
+            std::string::npos)
+      << wyjscie;
+  // A 64-bit PIE: the pattern leaves bytes 32 to 63 free, and their lines of marks are empty.
+  const std::string pie =
+      "7F454C46020101" + std::string(18, '0') + "0300" + std::string(92, '0') + "06000000";
+  wyjscie =
+      wyjasnienie(pie, {wiersz(SuplementSygnatur, "7F454C46020101" + std::string(18, '*') + "0300" +
+                                                      std::string(92, '*') + "06000000")});
+  EXPECT_NE(wyjscie.find("     00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n"
+                         "\n"
+                         "     06 00 00 00\n"
+                         "     ^^ ^^ ^^ ^^\n"),
+            std::string::npos)
+      << wyjscie;
+}
+
+TEST(Csv, OneRowPerCandidateWithThePathQuotedWhenItHoldsCommasQuotesOrLineEnds) {
+  std::string csv(NaglowekCsv);
+  DopiszCsv(csv, "a,\"b\"\nc.err", Rozpoznany());
+  DopiszCsv(csv, "zwykly.bin", Nierozpoznany("BIN"));
+  EXPECT_EQ(csv,
+            "path,size,extension,recognised,extension_matches,candidate,type,category,programs,"
+            "table,signature\r\n"
+            "\"a,\"\"b\"\"\nc.err\",0,ERR,true,true,1,Log błędu programu,Dokument tekstowy,"
+            "Notatnik; Notepad+; Notepad2,BazaTekstowa,\r\n"
+            "\"a,\"\"b\"\"\nc.err\",0,ERR,true,true,2,Bez programow,,,,\r\n"
+            "zwykly.bin,11,BIN,false,false,,,,,,\r\n");
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 # cmake -DOBJDUMP=... -DPROGRAM=... -P SprawdzImporty.cmake
 # A Windows program of ours must start on a bare Windows: every DLL it imports is one that
 # Windows itself ships, never the compiler's runtime (libstdc++, libgcc, libwinpthread).
+# ntdll.dll is the layer under kernel32 in every Windows; the walk opens files relative to a
+# folder's handle through it.
 cmake_minimum_required(VERSION 3.25)
 
 set(dll_windows kernel32.dll msvcrt.dll user32.dll shell32.dll advapi32.dll wininet.dll gdi32.dll
-                comctl32.dll comdlg32.dll)
+                comctl32.dll comdlg32.dll ntdll.dll)
 
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE naglowki RESULT_VARIABLE wynik)
 if(NOT wynik EQUAL 0)

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <sstream>
@@ -132,6 +133,96 @@ TEST_F(RozpoznikCliPosix, OutputThatCannotBeWrittenIsAFailure) {
       UruchomProgram(ROZPOZNIK_CLI, {"archiwum.zip"}, folder.Sciezka(), "/dev/full");
   EXPECT_EQ(p.KodWyjscia, 2);
   EXPECT_NE(p.Bledy.find("cannot write"), std::string::npos);
+}
+
+TEST_F(RozpoznikCliPosix, FileNamesCannotSendCommandsToTheTerminal) {
+  const std::vector<std::string> nazwy = {"x.\x1B[2J", "y.\nFAKE", "z.\x1B]0;T\x07",
+                                          "w.\xC2\x9B"
+                                          "2J"};
+  for (const std::string& nazwa : nazwy) folder.Zapisz("drzewo/" + nazwa, NieznaneDane);
+
+  const TPrzebieg p = Uruchom({"-r", "drzewo", "brak\x1B[2J"});
+
+  EXPECT_EQ(p.KodWyjscia, 2);
+  for (const std::string* strumien : {&p.Wyjscie, &p.Bledy}) {
+    EXPECT_EQ(strumien->find_first_of("\x1B\x07\x9B"), std::string::npos) << *strumien;
+  }
+  EXPECT_EQ(std::count(p.Wyjscie.begin(), p.Wyjscie.end(), '\n'), 2 * 4) << p.Wyjscie;
+  EXPECT_EQ(p.Bledy, "rozpoznik-cli: brak\\x1B[2J: No such file or directory\n");
+}
+
+TEST_F(RozpoznikCliPosix, TreeWalkedInParallelGivesTheSameBytesAsOneThread) {
+  const std::string rodzaje[] = {Zip, NieznaneDane, "Notatka\n", "\x89PNG\r\n\x1A\n"s};
+  const char* rozszerzenia[] = {".zip", ".bin", ".txt", ".jpg"};
+  for (int i = 0; i < 400; ++i) {
+    folder.Zapisz("drzewo/" + std::to_string(i % 7) + "/" + std::to_string(i % 3) + "/p" +
+                      std::to_string(i) + rozszerzenia[i % 4],
+                  rodzaje[(i / 4) % 4]);
+  }
+  ASSERT_EQ(mkfifo((folder.Sciezka() / "drzewo" / "3" / "kolejka").c_str(), 0600), 0);
+
+  for (const std::vector<std::string>& format :
+       {std::vector<std::string>{}, {"--json", "--summary"}, {"--csv"}, {"--mismatches"}}) {
+    std::vector<std::string> argumenty = format;
+    argumenty.insert(argumenty.end(), {"-r", "drzewo", "-j"});
+    std::vector<std::string> jeden = argumenty;
+    jeden.push_back("1");
+    argumenty.push_back("4");
+    const TPrzebieg p1 = Uruchom(jeden);
+    const TPrzebieg p4 = Uruchom(argumenty);
+    EXPECT_EQ(p1.KodWyjscia, 2);
+    EXPECT_EQ(p4.KodWyjscia, 2);
+    EXPECT_GT(p1.Wyjscie.size(), 1000u);
+    EXPECT_EQ(p1.Bledy, "rozpoznik-cli: drzewo/3/kolejka: Not a regular file\n");
+    // The summary's time differs from run to run; everything before it must not.
+    const auto bezCzasu = [](const std::string& wyjscie) {
+      return wyjscie.substr(0, wyjscie.find("{\"summary\""));
+    };
+    EXPECT_EQ(bezCzasu(p4.Wyjscie), bezCzasu(p1.Wyjscie));
+    EXPECT_EQ(p4.Bledy, p1.Bledy);
+  }
+}
+
+TEST_F(RozpoznikCliPosix, SummaryCountsFilesByKindAndMismatchesListsOnlyLiars) {
+  folder.Zapisz("a.zip", Zip);
+  folder.Zapisz("zip-udajacy.jpg", Zip);
+  folder.Zapisz("bez-rozszerzenia", Zip);
+  folder.Zapisz("dane.bin", NieznaneDane);
+  folder.Zapisz("notatka.txt", "Notatka\n");
+  ASSERT_EQ(mkfifo((folder.Sciezka() / "kolejka").c_str(), 0600), 0);
+  const std::vector<std::string> pliki = {"a.zip",    "zip-udajacy.jpg", "bez-rozszerzenia",
+                                          "dane.bin", "notatka.txt",     "kolejka"};
+
+  std::vector<std::string> argumenty = {"--json", "--summary"};
+  argumenty.insert(argumenty.end(), pliki.begin(), pliki.end());
+  const auto linie = LinieJson(Uruchom(argumenty).Wyjscie);
+  ASSERT_EQ(linie.size(), 6u);
+  const json& podsumowanie = linie.back()["summary"];
+  EXPECT_EQ(podsumowanie["files"], 5);
+  EXPECT_EQ(podsumowanie["recognised"], 4);
+  EXPECT_EQ(podsumowanie["unrecognised"], 1);
+  EXPECT_EQ(podsumowanie["mismatches"], 1);
+  EXPECT_EQ(podsumowanie["unreadable"], 1);
+  EXPECT_EQ(podsumowanie["types"]["Archiwum ZIP"], 1);
+  EXPECT_EQ(podsumowanie["types"]["Dokument tekstowy"], 1);
+  EXPECT_EQ(podsumowanie["categories"]["Archiwum"], 3);
+  EXPECT_GE(podsumowanie["seconds"], 0.0);
+
+  std::vector<std::string> tekstowo = {"--summary"};
+  tekstowo.insert(tekstowo.end(), pliki.begin(), pliki.end());
+  const TPrzebieg p = Uruchom(tekstowo);
+  EXPECT_NE(p.Bledy.find("  files: 5 (recognised 4, not recognised 1)\n"
+                         "  extension mismatches: 1\n"
+                         "  unreadable paths: 1\n"),
+            std::string::npos)
+      << p.Bledy;
+  EXPECT_NE(p.Bledy.find("  by category:\n    3  Archiwum\n"), std::string::npos) << p.Bledy;
+
+  std::vector<std::string> niezgodne = {"--mismatches"};
+  niezgodne.insert(niezgodne.end(), pliki.begin(), pliki.end());
+  const TPrzebieg n = Uruchom(niezgodne);
+  EXPECT_EQ(n.Wyjscie.rfind("zip-udajacy.jpg [mismatch]\n  1. type: ", 0), 0u) << n.Wyjscie;
+  EXPECT_EQ(std::count(n.Wyjscie.begin(), n.Wyjscie.end(), '['), 1) << n.Wyjscie;
 }
 
 }  // namespace

@@ -1,8 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -21,10 +26,15 @@ struct TZebrane {
   std::vector<std::string> Bledy;
 };
 
-TZebrane Przejdz(const fs::path& sciezka, bool rekurencyjnie) {
+TZebrane Przejdz(const fs::path& sciezka, bool rekurencyjnie,
+                 const std::function<void(const TPlikDoRozpoznania&)>& poPliku = {}) {
   TZebrane z;
   PrzejdzSciezke(
-      sciezka.string(), rekurencyjnie, [&](const std::string& s) { z.Pliki.push_back(s); },
+      sciezka.string(), rekurencyjnie,
+      [&](TPlikDoRozpoznania&& p) {
+        z.Pliki.push_back(p.Sciezka);
+        if (poPliku) poPliku(p);
+      },
       [&](const std::string& s, const std::string& opis) { z.Bledy.push_back(s + ": " + opis); });
   return z;
 }
@@ -70,16 +80,83 @@ TEST(Sciezki, WalkGivesEveryFileInSortedByteOrderAndLeavesLinkedDirectoriesAlone
   EXPECT_TRUE(z.Bledy.empty());
 }
 
-// Telling a pipe or a device from a file is the opening's work, which refuses them unopened.
-TEST(Sciezki, PipesAreHandedOnLikeFilesForTheOpeningToRefuse) {
+// The listing, or for a named path one look at it, tells a pipe from a file: it is refused
+// unopened, since opening it could wait for a writer.
+TEST(Sciezki, PipesFoundOnTheWayOrNamedAreRefusedUnopened) {
   const TFolderTestowy folder;
   const std::string plik = folder.Zapisz("a", "x");
   const fs::path kolejka = folder.Sciezka() / "kolejka";
   ASSERT_EQ(mkfifo(kolejka.c_str(), 0600), 0);
+  fs::create_symlink("kolejka", folder.Sciezka() / "link-do-kolejki");
 
-  EXPECT_EQ(Przejdz(folder.Sciezka(), true).Pliki,
-            (std::vector<std::string>{plik, kolejka.string()}));
-  EXPECT_EQ(Przejdz(kolejka, false).Pliki, (std::vector<std::string>{kolejka.string()}));
+  const TZebrane z = Przejdz(folder.Sciezka(), true);
+  EXPECT_EQ(z.Pliki, (std::vector<std::string>{plik}));
+  EXPECT_EQ(z.Bledy,
+            (std::vector<std::string>{kolejka.string() + ": Not a regular file",
+                                      folder.Sciezka("link-do-kolejki") + ": Not a regular file"}));
+  EXPECT_EQ(Przejdz(kolejka, false).Bledy,
+            (std::vector<std::string>{kolejka.string() + ": Not a regular file"}));
+}
+
+// A folder swapped for a link to somewhere else after its parent was listed: the walk must
+// neither list what the link leads to nor read a file swapped for a link the same way.
+TEST(Sciezki, FolderOrFileSwappedForALinkDuringTheWalkIsRefusedNotFollowed) {
+  const TFolderTestowy folder;
+  folder.Zapisz("drzewo/a", "x");
+  folder.Zapisz("drzewo/b/w-drzewie", "x");
+  folder.Zapisz("drzewo/c", "x");
+  folder.Zapisz("poza/tajne", "x");
+  const fs::path drzewo = folder.Sciezka() / "drzewo";
+  std::optional<bool> cOtwarty;
+
+  const TZebrane z = Przejdz(drzewo, true, [&](const TPlikDoRozpoznania& plik) {
+    if (plik.Sciezka == (drzewo / "c").string()) cOtwarty = Otworz(plik).Otwarty();
+    if (plik.Sciezka != (drzewo / "a").string()) return;
+    fs::rename(drzewo / "b", folder.Sciezka() / "b-stary");
+    fs::create_directory_symlink(folder.Sciezka() / "poza", drzewo / "b");
+    fs::remove(drzewo / "c");
+    fs::create_symlink(folder.Sciezka() / "poza" / "tajne", drzewo / "c");
+  });
+
+  EXPECT_EQ(z.Pliki, (std::vector<std::string>{drzewo / "a", drzewo / "c"}));
+  ASSERT_EQ(z.Bledy.size(), 1u);
+  EXPECT_EQ(z.Bledy[0].rfind((drzewo / "b").string() + ": ", 0), 0u) << z.Bledy[0];
+  EXPECT_EQ(cOtwarty, false) << "the file listed as c is now a link, and must not be read";
+}
+
+// A tree deeper than any path the system accepts, walked with fewer handles than it has levels.
+TEST(Sciezki, TreeDeeperThanAPathAndTheHandleLimitIsWalkedToTheBottom) {
+  const TFolderTestowy folder;
+  constexpr int Glebokosc = 400;
+  const std::string nazwa = "folder-poziomu";
+  int fd = ::open(folder.Sciezka().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  for (int i = 0; i < Glebokosc; ++i) {
+    ASSERT_EQ(::mkdirat(fd, nazwa.c_str(), 0755), 0);
+    const int nastepny = ::openat(fd, nazwa.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ::close(fd);
+    fd = nastepny;
+    ASSERT_GE(fd, 0);
+  }
+  const int plik = ::openat(fd, "dno", O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  ::close(plik);
+  ::close(fd);
+
+  const std::optional<std::string> wynik = WProcesieZLimitem(
+      [&] {
+        const rlimit limit{64, 64};
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+        const TZebrane z = Przejdz(folder.Sciezka(), true);
+        std::string opis = std::to_string(z.Pliki.size()) + " files, " +
+                           std::to_string(z.Bledy.size()) + " errors";
+        if (!z.Pliki.empty()) opis += ", " + std::to_string(z.Pliki[0].size()) + " bytes";
+        return opis;
+      },
+      std::chrono::seconds(30));
+  // The tree is too deep for a removal by paths.
+  std::system(("rm -rf '" + folder.Sciezka().string() + "/" + nazwa + "'").c_str());
+  const std::size_t dlugoscDna =
+      folder.Sciezka().string().size() + (nazwa.size() + 1) * Glebokosc + 4;
+  EXPECT_EQ(wynik, "1 files, 0 errors, " + std::to_string(dlugoscDna) + " bytes");
 }
 
 TEST(Sciezki, NamedLinkToADirectoryIsFollowed) {
@@ -93,8 +170,10 @@ TEST(Sciezki, NamedLinkToADirectoryIsFollowed) {
 
 TEST(Sciezki, WithoutRecursionAFileIsPassedOnAsWrittenAndADirectoryIsAnError) {
   const TFolderTestowy folder;
-  const TZebrane plik = Przejdz("nie/ma/takiego", false);
-  EXPECT_EQ(plik.Pliki, (std::vector<std::string>{"nie/ma/takiego"}));
+  const std::string sciezka = folder.Zapisz("plik", "x");
+  EXPECT_EQ(Przejdz(sciezka, false).Pliki, (std::vector<std::string>{sciezka}));
+  EXPECT_EQ(Przejdz("nie/ma/takiego", false).Bledy,
+            (std::vector<std::string>{"nie/ma/takiego: No such file or directory"}));
 
   const TZebrane katalog = Przejdz(folder.Sciezka(), false);
   EXPECT_TRUE(katalog.Pliki.empty());

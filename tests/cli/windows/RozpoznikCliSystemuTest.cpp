@@ -105,4 +105,23 @@ TEST_F(RozpoznikCliWindows, PathsLongerThan260Characters) {
   EXPECT_EQ(wprost.KodWyjscia, 0) << wprost.Bledy;
 }
 
+// The walk keeps only the nearest folders open and opens those above again when it comes back
+// to them, on Windows by the path it names them with.
+TEST_F(RozpoznikCliWindows, TreeDeeperThanTheOpenFoldersIsWalkedBackUp) {
+  std::string lancuch = "gleboki";
+  for (int i = 0; i < 40; ++i) lancuch += "/d";
+  folder.Zapisz(lancuch + "/dno.zip", Zip);
+  folder.Zapisz("gleboki/d/e.zip", Zip);
+  folder.Zapisz("gleboki/z.zip", Zip);
+  std::string dno = lancuch + "/dno.zip";
+  for (char& c : dno) {
+    if (c == '/') c = '\\';
+  }
+
+  const TPrzebieg p = Uruchom({"-r", "--json", "gleboki"});
+  EXPECT_EQ(p.KodWyjscia, 0) << p.Bledy;
+  EXPECT_EQ(Sciezki(p.Wyjscie),
+            (std::vector<std::string>{dno, "gleboki\\d\\e.zip", "gleboki\\z.zip"}));
+}
+
 }  // namespace

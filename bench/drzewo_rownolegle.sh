@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Files per second of rozpoznik-cli -r over a generated tree of 200,000 small files (200 folders
+# of 1,000 files of mixed kinds), one thread against one per core, and the memory each takes.
+# Uses hyperfine when it is installed, plain `time` otherwise.
+#   bench/drzewo_rownolegle.sh [build folder]     (COUNT=n to change the number of files)
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="${1:-$root/build}"
+cli="$build/cli/rozpoznik-cli"
+count="${COUNT:-200000}"
+[ -x "$cli" ] || { echo "no $cli: build it first" >&2; exit 2; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/rozpoznik-drzewo.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+naglowki=('\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR' 'PK\x03\x04\x14\x00\x00\x00\x08\x00'
+          '%%PDF-1.4\n%%\xe2\xe3\xcf\xd3\n' '\xff\xd8\xff\xe0\x00\x10JFIF\x00' 'Notatka\n'
+          '\x01\x02\x03\x04\x05\x00\x06')
+rozszerzenia=(png zip pdf jpg txt dat)
+for ((i = 0; i < count; i++)); do
+  folder="$work/drzewo/f$((i / 1000))"
+  ((i % 1000)) || mkdir -p "$folder"
+  rodzaj=$((i % ${#naglowki[@]}))
+  printf "${naglowki[rodzaj]}%d" "$i" > "$folder/p$i.${rozszerzenia[rodzaj]}"
+done
+echo "$count files in $work/drzewo on $(nproc) cores"
+
+if command -v hyperfine > /dev/null; then
+  hyperfine --warmup 1 --runs 5 --ignore-failure --output=null \
+    --command-name 'rozpoznik-cli -j 1' "$cli -j 1 -r $work/drzewo" \
+    --command-name 'rozpoznik-cli' "$cli -r $work/drzewo"
+fi
+for jobs in 1 "$(nproc)"; do
+  /usr/bin/time -f "-j $jobs: %e s, %M KiB at most" "$cli" -j "$jobs" -r "$work/drzewo" > /dev/null || true
+done

@@ -1,0 +1,40 @@
+#pragma once
+
+// What a run found in total: counts by type and category, recognised and not, extension
+// mismatches, unreadable paths and the time taken.
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "cli/Rozpoznanie.h"
+
+// What the summary needs of one identified file, taken where it was identified.
+struct TSladPliku {
+  TStan Stan = TStan::Nieczytelny;
+  bool Niezgodne = false;
+  const TOpisPliku* Pierwszy = nullptr;  // the first candidate
+};
+
+TSladPliku Slad(const TRozpoznanie& Wynik);
+
+class TPodsumowanie {
+ public:
+  // A recognised file counts under the type and category of its first candidate, the one the
+  // window shows first, so that the counts add up to the recognised files. An unreadable path
+  // counts only as such.
+  void Dolicz(const TSladPliku& Plik);
+
+  // Lines for standard error, most frequent types and categories first.
+  std::string Tekst(double Sekundy) const;
+  // One JSON object on one line: {"summary": {...}}.
+  std::string Json(double Sekundy) const;
+
+ private:
+  std::uint64_t rozpoznane_ = 0;
+  std::uint64_t nierozpoznane_ = 0;
+  std::uint64_t niezgodne_ = 0;
+  std::uint64_t nieczytelne_ = 0;
+  std::map<std::string, std::uint64_t> typy_;  // UTF-8
+  std::map<std::string, std::uint64_t> kategorie_;
+};

@@ -1,0 +1,183 @@
+#include "cli/Przebieg.h"
+
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <optional>
+#include <thread>
+#include <utility>
+
+#include "cli/Konsola.h"
+#include "cli/Podsumowanie.h"
+#include "cli/Postep.h"
+#include "cli/Rownolegle.h"
+#include "cli/Rozpoznanie.h"
+#include "cli/Sciezki.h"
+#include "cli/Terminal.h"
+#include "cli/Wypis.h"
+#include "cli/Wyswietlanie.h"
+
+namespace {
+
+// Files in flight at once. Each holds its folder open, so this also bounds the open handles.
+constexpr std::size_t OknoPlikow = 256;
+
+// A file to identify, or a path the walk could not use, which only needs reporting in its turn.
+struct TZadanie {
+  TPlikDoRozpoznania Plik;
+  std::optional<std::string> Blad;
+};
+
+// What one file gives the output, made on the thread that identified it.
+struct TWynikPliku {
+  std::string Sciezka;
+  std::string Wyjscie;
+  std::string Komunikat;  // a line for standard error
+  TSladPliku Slad;
+};
+
+// Output goes out in large pieces; error messages go straight to standard error, after the
+// output so far, so that the two keep their order on a terminal.
+class TWyjscie {
+ public:
+  explicit TWyjscie(TPostep& Postep) : postep_(Postep) {}
+
+  void Dopisz(const std::string& Tekst) {
+    bufor_ += Tekst;
+    if (bufor_.size() >= RozmiarPorcji) Oproznij();
+  }
+
+  void Blad(const std::string& Komunikat) {
+    Oproznij();
+    std::fflush(stdout);
+    postep_.Wyczysc();
+    Wypisz(stderr, Komunikat);
+  }
+
+  // False when standard output could not take everything.
+  bool Zakoncz() {
+    Oproznij();
+    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+  }
+
+ private:
+  static constexpr std::size_t RozmiarPorcji = 1 << 16;
+
+  void Oproznij() {
+    if (bufor_.empty()) return;
+    postep_.Wyczysc();
+    // Through the console's own letters on Windows, so that names show as they are.
+    Wypisz(stdout, bufor_);
+    bufor_.clear();
+  }
+
+  TPostep& postep_;
+  std::string bufor_;
+};
+
+// The work of one thread: it keeps its buffers from file to file.
+class TIdentyfikacja {
+ public:
+  explicit TIdentyfikacja(const TUstawienia& Ustawienia) : ustawienia_(Ustawienia) {}
+
+  TWynikPliku operator()(TZadanie& Zadanie) {
+    TWynikPliku wynik;
+    wynik.Sciezka = std::move(Zadanie.Plik.Sciezka);
+    if (Zadanie.Blad) {
+      wynik.Komunikat = KomunikatBledu(wynik.Sciezka, *Zadanie.Blad);
+      return wynik;
+    }
+    // Nothing may escape a thread; whatever goes wrong with one file is that file's error.
+    try {
+      Zadanie.Plik.Sciezka = wynik.Sciezka;
+      Rozpoznaj(Zadanie.Plik, rozpoznanie_);
+      wynik.Slad = Slad(rozpoznanie_);
+      if (rozpoznanie_.Stan == TStan::Nieczytelny) {
+        wynik.Komunikat = KomunikatBledu(wynik.Sciezka, rozpoznanie_.OpisBledu);
+      } else if (!ustawienia_.TylkoNiezgodne || wynik.Slad.Niezgodne) {
+        Wypisz(wynik);
+      }
+    } catch (const std::exception& e) {
+      wynik.Slad = {};
+      wynik.Komunikat = KomunikatBledu(wynik.Sciezka, e.what());
+    }
+    return wynik;
+  }
+
+ private:
+  void Wypisz(TWynikPliku& wynik) const {
+    switch (ustawienia_.Format) {
+      case TFormat::Tekst:
+        DopiszOpis(wynik.Wyjscie, wynik.Sciezka, rozpoznanie_, ustawienia_.Wyjasnij);
+        break;
+      case TFormat::Json:
+        DopiszJson(wynik.Wyjscie, wynik.Sciezka, rozpoznanie_);
+        break;
+      case TFormat::Csv:
+        DopiszCsv(wynik.Wyjscie, wynik.Sciezka, rozpoznanie_);
+        break;
+    }
+  }
+
+  const TUstawienia& ustawienia_;
+  TRozpoznanie rozpoznanie_;
+};
+
+unsigned LiczbaWatkow(unsigned zadana) {
+  if (zadana != 0) return zadana;
+  const unsigned rdzenie = std::thread::hardware_concurrency();
+  return rdzenie == 0 ? 1 : rdzenie;
+}
+
+}  // namespace
+
+int Uruchom(const std::vector<std::string>& Sciezki, const TUstawienia& Ustawienia) {
+  const auto poczatek = TPostep::TZegar::now();
+  TPostep postep(BledyNaTerminal(), stderr, SzerokoscTerminala(), poczatek);
+  TWyjscie wyjscie(postep);
+  TPodsumowanie podsumowanie;
+  int kod = WszystkoRozpoznane;
+
+  if (Ustawienia.Format == TFormat::Csv) wyjscie.Dopisz(std::string(NaglowekCsv));
+  const auto odbierz = [&](TWynikPliku& wynik) {
+    podsumowanie.Dolicz(wynik.Slad);
+    if (wynik.Slad.Stan == TStan::Nieczytelny) {
+      kod = CosNieczytelne;
+      wyjscie.Blad(wynik.Komunikat);
+      return;
+    }
+    if (wynik.Slad.Stan == TStan::Nierozpoznany && kod == WszystkoRozpoznane) {
+      kod = CosNierozpoznane;
+    }
+    wyjscie.Dopisz(wynik.Wyjscie);
+    postep.Plik(wynik.Sciezka);
+  };
+  {
+    TRownolegle<TZadanie, TWynikPliku> rownolegle(
+        LiczbaWatkow(Ustawienia.Watki), OknoPlikow, [&] { return TIdentyfikacja(Ustawienia); },
+        odbierz);
+    const auto naPlik = [&](TPlikDoRozpoznania&& plik) { rownolegle.Dodaj({std::move(plik), {}}); };
+    const auto naBlad = [&](const std::string& sciezka, const std::string& opis) {
+      rownolegle.Dodaj({{nullptr, {}, false, sciezka}, opis});
+    };
+    for (const std::string& sciezka : Sciezki) {
+      PrzejdzSciezke(sciezka, Ustawienia.Rekurencyjnie, naPlik, naBlad);
+    }
+    rownolegle.Zakoncz();
+  }
+  postep.Wyczysc();
+
+  const double sekundy = std::chrono::duration<double>(TPostep::TZegar::now() - poczatek).count();
+  if (Ustawienia.Podsumowanie) {
+    if (Ustawienia.Format == TFormat::Json) {
+      wyjscie.Dopisz(podsumowanie.Json(sekundy));
+    } else {
+      wyjscie.Blad(podsumowanie.Tekst(sekundy));
+    }
+  }
+  if (!wyjscie.Zakoncz()) {
+    Wypisz(stderr, KomunikatBledu("cannot write to standard output"));
+    return CosNieczytelne;
+  }
+  return kod;
+}
