@@ -30,7 +30,8 @@ rm -rf "$roboczy"
 mkdir -p "$WINEPREFIX"
 "$wineserver" -p
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
-"$wine" wineboot --init
+# Wine's Mono and Gecko are not wanted, and their installers are not asked for.
+WINEDLLOVERRIDES="mscoree,mshtml=" "$wine" wineboot --init
 
 # Windows paths of the set-up, as Linux paths.
 sciezka() { "$wine" winepath -u "$1" | tr -d '\r'; }
