@@ -1,15 +1,11 @@
 #include "tests/SerwerHttp.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <strings.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
-#include <stdexcept>
+
+#include "tests/Gniazda.h"
 
 namespace {
 
@@ -19,49 +15,24 @@ constexpr std::size_t OkresWzorca = 251;
 // How often waiting loops look whether the server is being stopped.
 constexpr int KrokCzekaniaMs = 20;
 
-sockaddr_in AdresPetli(std::uint16_t Port) {
-  sockaddr_in adres{};
-  adres.sin_family = AF_INET;
-  adres.sin_port = htons(Port);
-  adres.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  return adres;
-}
-
-std::uint16_t PortGniazda(int Gniazdo) {
-  sockaddr_in adres{};
-  socklen_t dlugosc = sizeof adres;
-  if (::getsockname(Gniazdo, reinterpret_cast<sockaddr*>(&adres), &dlugosc) != 0) {
-    throw std::runtime_error("getsockname");
-  }
-  return ntohs(adres.sin_port);
-}
-
-int GniazdoNaPetli() {
-  const int gniazdo = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (gniazdo < 0) throw std::runtime_error("socket");
-  const sockaddr_in adres = AdresPetli(0);
-  if (::bind(gniazdo, reinterpret_cast<const sockaddr*>(&adres), sizeof adres) != 0) {
-    ::close(gniazdo);
-    throw std::runtime_error("bind");
-  }
-  return gniazdo;
-}
-
 std::string Szesnastkowo(std::size_t Liczba) {
   char tekst[32];
   std::snprintf(tekst, sizeof tekst, "%zx", Liczba);
   return tekst;
 }
 
+bool RowneBezWielkosciLiter(char a, char b) {
+  return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+}
+
 std::string WartoscNaglowka(const std::string& Zapytanie, const char* Nazwa) {
   const std::string szukany = std::string("\r\n") + Nazwa + ":";
-  for (std::size_t i = 0; i + szukany.size() <= Zapytanie.size(); ++i) {
-    if (::strncasecmp(Zapytanie.c_str() + i, szukany.c_str(), szukany.size()) != 0) continue;
-    std::size_t poczatek = i + szukany.size();
-    while (poczatek < Zapytanie.size() && Zapytanie[poczatek] == ' ') ++poczatek;
-    return Zapytanie.substr(poczatek, Zapytanie.find("\r\n", poczatek) - poczatek);
-  }
-  return {};
+  const auto znaleziony = std::search(Zapytanie.begin(), Zapytanie.end(), szukany.begin(),
+                                      szukany.end(), RowneBezWielkosciLiter);
+  if (znaleziony == Zapytanie.end()) return {};
+  std::size_t poczatek = static_cast<std::size_t>(znaleziony - Zapytanie.begin()) + szukany.size();
+  while (poczatek < Zapytanie.size() && Zapytanie[poczatek] == ' ') ++poczatek;
+  return Zapytanie.substr(poczatek, Zapytanie.find("\r\n", poczatek) - poczatek);
 }
 
 }  // namespace
@@ -69,9 +40,11 @@ std::string WartoscNaglowka(const std::string& Zapytanie, const char* Nazwa) {
 TSerwerHttp::TSerwerHttp(std::function<TOdpowiedzHttp(const std::string& Cel)> Scenariusz)
     : scenariusz_(std::move(Scenariusz)), nasluch_(GniazdoNaPetli()) {
   port_ = PortGniazda(nasluch_);
-  if (::listen(nasluch_, 8) != 0) {
-    ::close(nasluch_);
-    throw std::runtime_error("listen");
+  try {
+    Nasluchuj(nasluch_);
+  } catch (...) {
+    Zamknij(nasluch_);
+    throw;
   }
   watek_ = std::thread(&TSerwerHttp::Pracuj, this);
 }
@@ -79,7 +52,7 @@ TSerwerHttp::TSerwerHttp(std::function<TOdpowiedzHttp(const std::string& Cel)> S
 TSerwerHttp::~TSerwerHttp() {
   koniec_ = true;
   watek_.join();
-  ::close(nasluch_);
+  Zamknij(nasluch_);
 }
 
 std::string TSerwerHttp::Adres() const {
@@ -93,23 +66,21 @@ std::vector<TZapytanieHttp> TSerwerHttp::Zapytania() const {
 
 void TSerwerHttp::Pracuj() {
   while (!koniec_) {
-    pollfd czekaj{.fd = nasluch_, .events = POLLIN, .revents = 0};
-    if (::poll(&czekaj, 1, KrokCzekaniaMs) <= 0) continue;
-    const int gniazdo = ::accept4(nasluch_, nullptr, nullptr, SOCK_CLOEXEC);
-    if (gniazdo < 0) continue;
+    if (!Gotowe(nasluch_, TCzekanieNa::Odczyt, KrokCzekaniaMs)) continue;
+    const TGniazdo gniazdo = Przyjmij(nasluch_);
+    if (gniazdo == BrakGniazda) continue;
     Obsluz(gniazdo);
-    ::close(gniazdo);
+    Zamknij(gniazdo);
   }
 }
 
-void TSerwerHttp::Obsluz(int Gniazdo) {
+void TSerwerHttp::Obsluz(TGniazdo Gniazdo) {
   std::string zapytanie;
   while (zapytanie.find("\r\n\r\n") == std::string::npos) {
     if (koniec_) return;
-    pollfd czekaj{.fd = Gniazdo, .events = POLLIN, .revents = 0};
-    if (::poll(&czekaj, 1, KrokCzekaniaMs) <= 0) continue;
+    if (!Gotowe(Gniazdo, TCzekanieNa::Odczyt, KrokCzekaniaMs)) continue;
     char bufor[1024];
-    const ssize_t n = ::recv(Gniazdo, bufor, sizeof bufor, 0);
+    const long n = Odbierz(Gniazdo, bufor, sizeof bufor);
     if (n <= 0) return;
     zapytanie.append(bufor, static_cast<std::size_t>(n));
   }
@@ -126,9 +97,9 @@ void TSerwerHttp::Obsluz(int Gniazdo) {
   if (odpowiedz.Rodzaj == Milczenie) {
     // Until the client gives up and closes, or the test ends.
     while (!koniec_) {
-      pollfd czekaj{.fd = Gniazdo, .events = POLLIN, .revents = 0};
       char bufor[256];
-      if (::poll(&czekaj, 1, KrokCzekaniaMs) > 0 && ::recv(Gniazdo, bufor, sizeof bufor, 0) <= 0) {
+      if (Gotowe(Gniazdo, TCzekanieNa::Odczyt, KrokCzekaniaMs) &&
+          Odbierz(Gniazdo, bufor, sizeof bufor) <= 0) {
         return;
       }
     }
@@ -163,16 +134,15 @@ void TSerwerHttp::Obsluz(int Gniazdo) {
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
   if (odpowiedz.Porcjami) Wyslij(Gniazdo, "0\r\n\r\n");
-  ::shutdown(Gniazdo, SHUT_WR);
+  ZamknijZapis(Gniazdo);
 }
 
-bool TSerwerHttp::Wyslij(int Gniazdo, const std::string& Dane) {
+bool TSerwerHttp::Wyslij(TGniazdo Gniazdo, const std::string& Dane) {
   std::size_t wyslane = 0;
   while (wyslane < Dane.size()) {
     if (koniec_) return false;
-    pollfd czekaj{.fd = Gniazdo, .events = POLLOUT, .revents = 0};
-    if (::poll(&czekaj, 1, KrokCzekaniaMs) <= 0) continue;
-    const ssize_t n = ::send(Gniazdo, Dane.data() + wyslane, Dane.size() - wyslane, MSG_NOSIGNAL);
+    if (!Gotowe(Gniazdo, TCzekanieNa::Zapis, KrokCzekaniaMs)) continue;
+    const long n = ::Wyslij(Gniazdo, Dane.data() + wyslane, Dane.size() - wyslane);
     if (n <= 0) return false;
     wyslane += static_cast<std::size_t>(n);
   }
@@ -181,7 +151,7 @@ bool TSerwerHttp::Wyslij(int Gniazdo, const std::string& Dane) {
 
 std::uint16_t PortBezSerwera() {
   // Bound but not listening: the port stays ours, and the kernel refuses every connection.
-  static const int gniazdo = GniazdoNaPetli();
+  static const TGniazdo gniazdo = GniazdoNaPetli();
   return PortGniazda(gniazdo);
 }
 

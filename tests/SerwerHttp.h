@@ -13,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+#include "tests/Gniazda.h"
+
 struct TOdpowiedzHttp {
   enum class TRodzaj {
     Zwykla,     // status, headers and the body
@@ -46,11 +48,11 @@ class TSerwerHttp {
 
  private:
   void Pracuj();
-  void Obsluz(int Gniazdo);
-  bool Wyslij(int Gniazdo, const std::string& Dane);
+  void Obsluz(TGniazdo Gniazdo);
+  bool Wyslij(TGniazdo Gniazdo, const std::string& Dane);
 
   std::function<TOdpowiedzHttp(const std::string&)> scenariusz_;
-  int nasluch_ = -1;
+  TGniazdo nasluch_ = BrakGniazda;
   std::uint16_t port_ = 0;
   std::atomic<bool> koniec_{false};
   mutable std::mutex straz_;

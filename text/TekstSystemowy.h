@@ -1,8 +1,9 @@
 #pragma once
 
-// The system's own text: what file names and the system's messages are written in. Windows
-// keeps it in the ANSI code page (Windows-1250 on the systems the program is written for); a
-// POSIX desktop in UTF-8. Each platform implements this in a source file of its own.
+// The system's own text: what file names and the system's messages are written in. A POSIX
+// desktop writes UTF-8; Windows writes UTF-16, which the program holds as UTF-8 and converts
+// where it calls Windows (text/windows/Utf16.h). Each platform implements this in a source file
+// of its own.
 
 #include <string>
 #include <string_view>

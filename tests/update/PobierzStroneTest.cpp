@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <string>
 
-#include "PlikiTestowe.h"
 #include "tests/FolderTestowy.h"
 #include "tests/SerwerHttp.h"
 #include "update/PobierzStrone.h"
@@ -45,7 +43,7 @@ TEST(PobierzStrone, SendsAPlainGetWithTheProgramsFileNameAsAgent) {
   ASSERT_EQ(zapytania.size(), 1u);
   EXPECT_EQ(zapytania[0].Wiersz,
             "GET /aktual.php?rand=42&program=Rozpoznik%20wersja%201.4 HTTP/1.1");
-  EXPECT_EQ(zapytania[0].Agent, std::filesystem::read_symlink("/proc/self/exe").filename());
+  EXPECT_EQ(zapytania[0].Agent, ROZPOZNIK_PROGRAM_TESTOW);
 }
 
 TEST(PobierzStrone, IgnoresTheHttpStatus) {
@@ -78,8 +76,7 @@ TEST(PobierzStrone, FollowsRedirectsUpToFive) {
 
 TEST(PobierzStrone, DoesNotFollowARedirectToALocalFile) {
   TFolderTestowy katalog;
-  const std::string tajny = katalog.Sciezka("tajny.txt");
-  ZapiszPlik(tajny, "tajemnica");
+  const std::string tajny = katalog.Zapisz("tajny.txt", "tajemnica");
   TSerwerHttp serwer([&](const std::string&) {
     return TOdpowiedzHttp{.Status = "302 Found", .Naglowki = {"Location: file://" + tajny}};
   });

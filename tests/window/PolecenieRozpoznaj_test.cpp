@@ -1,81 +1,9 @@
 // The identify command and the scroll bar: what the window shows for each file, against what the
-// engine finds for it, and what it does with a file that can't be read.
+// engine finds for it; tests/window/posix/ adds the files that can't be read.
 
-#include <sys/stat.h>
+#include "tests/window/PolecenieRozpoznaj.h"
 
-#include <chrono>
-#include <cstring>
-#include <optional>
 #include <stdexcept>
-
-#include "engine/Klucz.h"
-#include "engine/ObslugaBaz.h"
-#include "tests/ProcesPotomny.h"
-#include "tests/window/OknoTestowe.h"
-#include "text/Cp1250.h"
-#include "window/Teksty.h"
-
-namespace {
-
-// What the engine finds for a file: the window must show exactly that.
-TKandydaci KandydaciSilnika(const std::string& Sciezka) {
-  TPlikDoOdczytu plik(Sciezka);
-  TKandydaci kandydaci;
-  RozpoznajPlik(ZbudujKlucz(plik).value().Klucz, plik, kandydaci);
-  return kandydaci;
-}
-
-std::string BladOtwarcia(const std::string& Sciezka, const std::string& Przyczyna) {
-  return "Cannot open file \"" + Sciezka + "\". " + Przyczyna;
-}
-
-class PolecenieRozpoznaj : public testing::Test {
- protected:
-  void Wybierz(const std::string& Sciezka) {
-    pulpit_.WyboryPlikow.push_back(Sciezka);
-    okno_.Klikniecie(TKontrolka::SpeedButton1);
-  }
-
-  void PokazujeKandydata(const std::string& Plik, std::size_t Numer) {
-    const TKandydaci k = KandydaciSilnika(Plik);
-    ASSERT_LT(Numer, k.size());
-    const TStanOkna& stan = okno_.Stan();
-    EXPECT_EQ(stan[TKontrolka::Edit1].Tekst, Plik);
-    EXPECT_EQ(stan[TKontrolka::TypEdit].Tekst, k[Numer]->Typ.Tekst());
-    EXPECT_EQ(stan[TKontrolka::KategoriaEdit].Tekst, k[Numer]->Kategoria.Tekst());
-    EXPECT_EQ(stan.PozycjaPaska, static_cast<int>(Numer));
-    ASSERT_EQ(okno_.ListaTypow->size(), k.size());
-    for (std::size_t i = 0; i < k.size(); ++i) {
-      EXPECT_EQ((*okno_.ListaTypow)[i], k[i]->Typ.Tekst());
-      EXPECT_EQ((*okno_.ListaRozszerzen)[i], k[i]->Rozszerzenie.Tekst());
-    }
-    // What a view would draw is what the window holds.
-    EXPECT_EQ(okno_.Narysowany[TKontrolka::TypEdit].Tekst, stan[TKontrolka::TypEdit].Tekst);
-  }
-
-  void Niejednoznaczny(int Maksimum) {
-    const TStanOkna& stan = okno_.Stan();
-    EXPECT_EQ(stan.MaksimumPaska, Maksimum);
-    EXPECT_TRUE(stan[TKontrolka::ScrollBar1].Widoczna);
-    EXPECT_FALSE(stan[TKontrolka::Pasek].Widoczna);
-    EXPECT_TRUE(stan[TKontrolka::InfoLabel].Widoczna);
-    EXPECT_EQ(stan[TKontrolka::InfoLabel].Tekst, cp1250::ZUtf8(TekstNiejednoznacznosci));
-  }
-
-  TFolderTestowy folder_;
-  TPulpitTestowy pulpit_;
-  TOknoTestowe okno_{pulpit_, folder_};
-  const std::string png_ =
-      folder_.Zapisz("obraz.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
-  // Three candidates: PostScript, Encapsulated PostScript and Illustrator.
-  const std::string trzy_ = folder_.Zapisz("rysunek.qqq", "%!PS-Adobe-3.0 EPSF-3.0\n");
-  // Six candidates: every RIFF format of the catalogue.
-  const std::string szesc_ = folder_.Zapisz("riff.qqq", std::string("RIFF\x24\0\0\0WAVEfmt ", 16));
-  const std::string wav_ = folder_.Zapisz("dzwiek.wav", std::string("RIFF\x24\0\0\0WAVEfmt ", 16));
-  const std::string nieznany_ = folder_.Zapisz("dane.xyz", std::string("\x01\x02\x03\x04", 4));
-};
-
-}  // namespace
 
 TEST_F(PolecenieRozpoznaj, PlikiTestuMajaZakladanychKandydatow) {
   EXPECT_EQ(KandydaciSilnika(png_).size(), 1u);
@@ -176,54 +104,6 @@ TEST_F(PolecenieRozpoznaj, UpuszczonyPlikJakWybranyWDialogu) {
   Niejednoznaczny(2);
   Wybierz("");
   EXPECT_EQ(pulpit_.OferowaneSciezki.back(), trzy_);
-}
-
-// A file that can't be read is reported, not identified from zeros as an invented format; the
-// window shows no result and the next choice works as usual.
-TEST_F(PolecenieRozpoznaj, NieczytelnyPlikWOknieBledu) {
-  const std::string folder = folder_.Sciezka("folder.zip");
-  ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
-  const std::string potok = folder_.Sciezka("potok");
-  ASSERT_EQ(::mkfifo(potok.c_str(), 0644), 0);
-  const std::string brak = folder_.Sciezka("zniknal.png");
-  const std::vector<std::string> oczekiwane = {BladOtwarcia(brak, std::strerror(ENOENT)),
-                                               BladOtwarcia(folder, std::strerror(EISDIR)),
-                                               BladOtwarcia(potok, "Not a regular file")};
-  for (const std::string& sciezka : {brak, folder, potok}) {
-    Wybierz(trzy_);
-    Wybierz(sciezka);
-    EXPECT_EQ(okno_.Stan()[TKontrolka::Edit1].Tekst, sciezka);
-    SprawdzBezWyniku(okno_.Stan());
-    EXPECT_TRUE(okno_.ListaTypow->empty());
-  }
-  EXPECT_EQ(pulpit_.Bledy, oczekiwane);
-  EXPECT_TRUE(pulpit_.Potwierdzenia.empty());
-  EXPECT_EQ(pulpit_.TrwajacePrace, 0);
-
-  Wybierz(png_);
-  PokazujeKandydata(png_, 0);
-  EXPECT_EQ(pulpit_.Bledy.size(), 3u);
-}
-
-// The user must be able to tell which file failed: the path comes as the file system gives it.
-TEST_F(PolecenieRozpoznaj, SciezkaWBledzieBezZmian) {
-  const std::string sciezka = folder_.Sciezka("файл.txt");
-  Wybierz(sciezka);
-  EXPECT_EQ(pulpit_.Bledy, std::vector<std::string>{BladOtwarcia(sciezka, std::strerror(ENOENT))});
-}
-
-TEST_F(PolecenieRozpoznaj, PlikBezPrawaOdczytu) {
-  const std::string sciezka = folder_.Zapisz("tajny.png", "\x89PNG");
-  ASSERT_EQ(::chmod(sciezka.c_str(), 0), 0);
-  const std::optional<std::string> blad = BezPrawaOdczytu([&] {
-    TPulpitTestowy pulpit;
-    TOknoTestowe okno(pulpit, folder_);
-    pulpit.WyboryPlikow.push_back(sciezka);
-    okno.SpeedButton1Click();
-    return pulpit.Bledy.empty() ? std::string("no error box") : pulpit.Bledy.front();
-  });
-  if (!blad) GTEST_SKIP() << "running as root, and the change to the user nobody was refused";
-  EXPECT_EQ(*blad, BladOtwarcia(sciezka, std::strerror(EACCES)));
 }
 
 // An error that escapes a handler goes to the error box, and the window stays usable.

@@ -1,15 +1,15 @@
 // FormCreate: the update check comes first, while the window is being made, and the result lists
 // come after it whatever it did. The web site is a loopback server of the test's own.
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
-#include <ctime>
+#include <chrono>
+#include <filesystem>
+#include <optional>
 #include <stdexcept>
 
 #include "tests/SerwerHttp.h"
 #include "tests/window/OknoTestowe.h"
 #include "text/Cp1250.h"
+#include "update/PlikZnacznika.h"
 #include "update/Zegar.h"
 
 namespace {
@@ -19,9 +19,9 @@ class Start : public testing::Test {
   Start() : znacznik_(folder_.Zapisz("readme.txt", "Rozpoznik\n")) {}
 
   void Postarz(int Dni) {
-    const timespec czasy[2] = {{.tv_sec = 0, .tv_nsec = UTIME_OMIT},
-                               {.tv_sec = std::time(nullptr) - Dni * 24 * 60 * 60, .tv_nsec = 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, znacznik_.c_str(), czasy, 0), 0);
+    std::filesystem::last_write_time(
+        SciezkaZUtf8(znacznik_),
+        std::filesystem::file_time_type::clock::now() - std::chrono::days(Dni));
   }
 
   TOknoRozpoznika Okno() {
@@ -50,11 +50,10 @@ TEST_F(Start, PytanieOWersjeZTytulemOkna) {
   EXPECT_TRUE(okno.ListaTypow && okno.ListaKategorii && okno.ListaProgramow &&
               okno.ListaRozszerzen);
   EXPECT_TRUE(pulpit_.Adresy.empty());
-  struct stat dane {};
-  ASSERT_EQ(::stat(znacznik_.c_str(), &dane), 0);
-  std::tm czas{};
-  ::localtime_r(&dane.st_mtim.tv_sec, &czas);
-  EXPECT_EQ(czas.tm_hour * 3600 + czas.tm_min * 60 + czas.tm_sec, 0) << "dated today at midnight";
+  const std::optional<TCzasLokalny> czas = TPlikZnacznika(znacznik_).CzasZapisu();
+  ASSERT_TRUE(czas);
+  EXPECT_EQ(czas->Godzina * 3600 + czas->Minuta * 60 + czas->Sekunda, 0)
+      << "dated today at midnight";
 }
 
 TEST_F(Start, TakOtwieraStroneAktualizacji) {

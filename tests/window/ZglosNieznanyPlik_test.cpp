@@ -1,9 +1,7 @@
 // The unrecognised-file report: its message, its address and the window around it.
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdint>
+#include <filesystem>
 
 #include "tests/window/OknoTestowe.h"
 #include "text/Cp1250.h"
@@ -74,7 +72,7 @@ TEST_F(ZglosNieznanyPlik, PlikPonadCzteryGibibajty) {
   const std::string plik =
       folder_.Zapisz("duzy.xyz", std::string("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B", 11));
   const std::int64_t rozmiar = (std::int64_t{5} << 30) + 3;
-  ASSERT_EQ(::truncate(plik.c_str(), rozmiar), 0);
+  std::filesystem::resize_file(SciezkaZUtf8(plik), rozmiar);
   Wybierz(plik);
   EXPECT_EQ(pulpit_.Potwierdzenia,
             std::vector<std::string>{

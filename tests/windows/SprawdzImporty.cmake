@@ -3,7 +3,8 @@
 # Windows itself ships, never the compiler's runtime (libstdc++, libgcc, libwinpthread).
 cmake_minimum_required(VERSION 3.25)
 
-set(dll_windows kernel32.dll msvcrt.dll user32.dll shell32.dll advapi32.dll)
+set(dll_windows kernel32.dll msvcrt.dll user32.dll shell32.dll advapi32.dll wininet.dll gdi32.dll
+                comctl32.dll comdlg32.dll)
 
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE naglowki RESULT_VARIABLE wynik)
 if(NOT wynik EQUAL 0)

@@ -1,0 +1,30 @@
+#pragma once
+
+// The application: an invisible window titled "Rozpoznik" that owns the main window and stands
+// for the program on the task bar (a tool window has no button of its own there), and the
+// message loop.
+
+#include <windows.h>
+
+class TForm1;
+
+class TAplikacja {
+ public:
+  TAplikacja();
+  ~TAplikacja();
+  TAplikacja(const TAplikacja&) = delete;
+  TAplikacja& operator=(const TAplikacja&) = delete;
+
+  HWND Uchwyt() const { return okno_; }
+
+  // Shows the main window and runs the message loop until it is closed; the program's exit
+  // code.
+  int Run(TForm1& Form1, int Pokazanie);
+
+ private:
+  static LRESULT CALLBACK ProceduraOkna(HWND Okno, UINT Komunikat, WPARAM W, LPARAM L);
+
+  HWND okno_ = nullptr;
+  HICON ikona_ = nullptr;
+  HICON malaIkona_ = nullptr;
+};
