@@ -9,7 +9,7 @@
 #include "tests/window/win32/Pomocnicy.h"
 #include "text/Cp1250.h"
 
-// The design's options and nothing of the dialog's own: no filter, title or folder, any name
+// The window's options and nothing of the dialog's own: no filter, title or folder, any name
 // accepted, a shortcut returned as itself, the previous path offered as it was, Polish letters
 // and all.
 TEST(PulpitWin32, DialogOtwarcia) {
