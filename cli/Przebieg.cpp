@@ -6,6 +6,7 @@
 #include <optional>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "cli/Konsola.h"
 #include "cli/Podsumowanie.h"
@@ -19,8 +20,12 @@
 
 namespace {
 
-// Files in flight at once. Each holds its folder open, so this also bounds the open handles.
-constexpr std::size_t OknoPlikow = 256;
+// Files go to the threads in batches: handing work over costs a lock and a wake-up, which for
+// one small file would cost as much as identifying it.
+constexpr std::size_t PlikowWPaczce = 32;
+// Batches in flight at once. Each file holds its folder open, so this also bounds the open
+// handles: 256 files.
+constexpr std::size_t OknoPaczek = 8;
 
 // A file to identify, or a path the walk could not use, which only needs reporting in its turn.
 struct TZadanie {
@@ -75,12 +80,23 @@ class TWyjscie {
   std::string bufor_;
 };
 
+using TPaczka = std::vector<TZadanie>;
+using TWynikiPaczki = std::vector<TWynikPliku>;
+
 // The work of one thread: it keeps its buffers from file to file.
 class TIdentyfikacja {
  public:
   explicit TIdentyfikacja(const TUstawienia& Ustawienia) : ustawienia_(Ustawienia) {}
 
-  TWynikPliku operator()(TZadanie& Zadanie) {
+  TWynikiPaczki operator()(TPaczka& Paczka) {
+    TWynikiPaczki wyniki;
+    wyniki.reserve(Paczka.size());
+    for (TZadanie& zadanie : Paczka) wyniki.push_back(Zidentyfikuj(zadanie));
+    return wyniki;
+  }
+
+ private:
+  TWynikPliku Zidentyfikuj(TZadanie& Zadanie) {
     TWynikPliku wynik;
     wynik.Sciezka = std::move(Zadanie.Plik.Sciezka);
     if (Zadanie.Blad) {
@@ -104,7 +120,6 @@ class TIdentyfikacja {
     return wynik;
   }
 
- private:
   void Wypisz(TWynikPliku& wynik) const {
     switch (ustawienia_.Format) {
       case TFormat::Tekst:
@@ -139,30 +154,39 @@ int Uruchom(const std::vector<std::string>& Sciezki, const TUstawienia& Ustawien
   int kod = WszystkoRozpoznane;
 
   if (Ustawienia.Format == TFormat::Csv) wyjscie.Dopisz(std::string(NaglowekCsv));
-  const auto odbierz = [&](TWynikPliku& wynik) {
-    podsumowanie.Dolicz(wynik.Slad);
-    if (wynik.Slad.Stan == TStan::Nieczytelny) {
-      kod = CosNieczytelne;
-      wyjscie.Blad(wynik.Komunikat);
-      return;
+  const auto odbierz = [&](TWynikiPaczki& wyniki) {
+    for (TWynikPliku& wynik : wyniki) {
+      podsumowanie.Dolicz(wynik.Slad);
+      if (wynik.Slad.Stan == TStan::Nieczytelny) {
+        kod = CosNieczytelne;
+        wyjscie.Blad(wynik.Komunikat);
+        continue;
+      }
+      if (wynik.Slad.Stan == TStan::Nierozpoznany && kod == WszystkoRozpoznane) {
+        kod = CosNierozpoznane;
+      }
+      wyjscie.Dopisz(wynik.Wyjscie);
+      postep.Plik(wynik.Sciezka);
     }
-    if (wynik.Slad.Stan == TStan::Nierozpoznany && kod == WszystkoRozpoznane) {
-      kod = CosNierozpoznane;
-    }
-    wyjscie.Dopisz(wynik.Wyjscie);
-    postep.Plik(wynik.Sciezka);
   };
   {
-    TRownolegle<TZadanie, TWynikPliku> rownolegle(
-        LiczbaWatkow(Ustawienia.Watki), OknoPlikow, [&] { return TIdentyfikacja(Ustawienia); },
+    TRownolegle<TPaczka, TWynikiPaczki> rownolegle(
+        LiczbaWatkow(Ustawienia.Watki), OknoPaczek, [&] { return TIdentyfikacja(Ustawienia); },
         odbierz);
-    const auto naPlik = [&](TPlikDoRozpoznania&& plik) { rownolegle.Dodaj({std::move(plik), {}}); };
+    TPaczka paczka;
+    const auto dodaj = [&](TZadanie&& zadanie) {
+      paczka.push_back(std::move(zadanie));
+      if (paczka.size() < PlikowWPaczce) return;
+      rownolegle.Dodaj(std::exchange(paczka, {}));
+    };
+    const auto naPlik = [&](TPlikDoRozpoznania&& plik) { dodaj({std::move(plik), {}}); };
     const auto naBlad = [&](const std::string& sciezka, const std::string& opis) {
-      rownolegle.Dodaj({{nullptr, {}, false, sciezka}, opis});
+      dodaj({{nullptr, {}, false, sciezka}, opis});
     };
     for (const std::string& sciezka : Sciezki) {
       PrzejdzSciezke(sciezka, Ustawienia.Rekurencyjnie, naPlik, naBlad);
     }
+    if (!paczka.empty()) rownolegle.Dodaj(std::move(paczka));
     rownolegle.Zakoncz();
   }
   postep.Wyczysc();
