@@ -198,7 +198,6 @@ constexpr std::array<TWierszZrodlowy, RozmiarSuplementuTekstowego> Wiersze = {{
     {"DESKTO", "", "Skrót aplikacji pulpitu Linux (.desktop)", "Plik łącza", "GNOME\rKDE Plasma"},
     {"PC", "", "Opis biblioteki pkg-config", "Plik ustawień", "pkg-config"},
     {"LA", "", "Opis biblioteki libtool", "Plik ustawień", "GNU Libtool"},
-    {"SPEC", "", "Przepis budowania pakietu RPM", "Plik projektu", "rpm\rVim"},
     {"GITIGN", "", "Ustawienia repozytorium Git", "Plik ustawień", "Git\rVisual Studio Code"},
     {"GITATT", "", "Ustawienia repozytorium Git", "Plik ustawień", "Git\rVisual Studio Code"},
     {"GITMOD", "", "Ustawienia repozytorium Git", "Plik ustawień", "Git\rVisual Studio Code"},
