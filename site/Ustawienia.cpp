@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <set>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -58,6 +60,32 @@ std::optional<std::pair<std::string, int>> CzytajNasluch(const std::string& Teks
     return std::nullopt;
   }
   return std::pair{host, port};
+}
+
+std::optional<std::string> PrzyjmijOpcje(const TOpcjeTekstowe& Opcje, TUstawienia& Ustawienia) {
+  const auto adres = CzytajNasluch(Opcje.Nasluch);
+  if (!adres) return "--listen wants HOST:PORT, not \"" + Opcje.Nasluch + "\"";
+  std::tie(Ustawienia.Host, Ustawienia.Port) = *adres;
+  const auto wersja = CzytajWersje(Opcje.Najnowsza);
+  if (!wersja) return "--latest wants X.Y, not \"" + Opcje.Najnowsza + "\"";
+  Ustawienia.Najnowsza = *wersja;
+  if (!Ustawienia.Token.empty() && Ustawienia.Token.size() < NajkrotszyToken) {
+    return "the token must have at least 16 characters";
+  }
+  std::set<TRodzajPobrania> rodzaje;
+  Ustawienia.Pobrania.clear();
+  for (const std::string& p : Opcje.Pobrania) {
+    const auto pobranie = CzytajPobranie(p);
+    if (!pobranie) {
+      return "--download wants \"windows|portable|linux URL SIZE SHA256\", not \"" + p + "\"";
+    }
+    if (!rodzaje.insert(pobranie->Rodzaj).second) {
+      return "--download names a kind twice: \"" + p + "\"";
+    }
+    Ustawienia.Pobrania.push_back(*pobranie);
+  }
+  std::ranges::sort(Ustawienia.Pobrania, {}, &TPobranie::Rodzaj);
+  return std::nullopt;
 }
 
 const char* NazwaPobrania(TRodzajPobrania Rodzaj) {

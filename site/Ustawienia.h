@@ -41,5 +41,18 @@ std::optional<TPobranie> CzytajPobranie(const std::string& Tekst);
 // "HOST:PORT" (IPv6 hosts in brackets); nothing when malformed.
 std::optional<std::pair<std::string, int>> CzytajNasluch(const std::string& Tekst);
 
+// The options that come as text, on the command line or in the configuration file, before they
+// are checked.
+struct TOpcjeTekstowe {
+  std::string Nasluch = "127.0.0.1:8080";
+  std::string Najnowsza;
+  std::vector<std::string> Pobrania;
+};
+
+// Checks those options and the token's length, and puts the options into `Ustawienia`, the
+// downloads in the order of TRodzajPobrania. On a malformed one, the maker's message naming it,
+// and `Ustawienia` may be half filled.
+std::optional<std::string> PrzyjmijOpcje(const TOpcjeTekstowe& Opcje, TUstawienia& Ustawienia);
+
 // A Polish name of the download for the pages.
 const char* NazwaPobrania(TRodzajPobrania Rodzaj);

@@ -3,8 +3,6 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <iostream>
-#include <mutex>
-#include <set>
 
 #include "site/Serwer.h"
 #include "site/Sygnaly.h"
@@ -31,19 +29,19 @@ int main(int argc, char** argv) {
       "reports of unrecognised files and their triage. Options may also be given in the file of "
       "--config, one \"name = value\" per line (repeat a name for several values).",
       "rozpoznik-site"};
-  std::string nasluch = "127.0.0.1:8080";
-  std::string najnowsza = ROZPOZNIK_WERSJA;
-  std::vector<std::string> pobrania;
+  TOpcjeTekstowe opcje;
+  opcje.Najnowsza = ROZPOZNIK_WERSJA;
   TUstawienia u;
   app.set_config("--config", "", "Read options from this file");
-  app.add_option("--listen", nasluch, "HOST:PORT to listen on; keep it on loopback behind a proxy")
+  app.add_option("--listen", opcje.Nasluch,
+                 "HOST:PORT to listen on; keep it on loopback behind a proxy")
       ->capture_default_str();
   app.add_option("--database", u.Baza, "The SQLite file of the reports")->capture_default_str();
-  app.add_option("--latest", najnowsza,
+  app.add_option("--latest", opcje.Najnowsza,
                  "The latest version, X.Y; older programs are told to update")
       ->capture_default_str();
   app.add_option("--news", u.Nowosci, "One item of what is new in the latest version (Polish)");
-  app.add_option("--download", pobrania,
+  app.add_option("--download", opcje.Pobrania,
                  "\"windows|portable|linux URL SIZE SHA256\": a download on the update page");
   app.add_option("--token", u.Token,
                  "The maker's access token for /zgloszenia, at least 16 characters; without it "
@@ -60,33 +58,15 @@ int main(int argc, char** argv) {
       ->check(CLI::Range(1, 1024));
   CLI11_PARSE(app, argc, argv);
 
-  const auto adres = CzytajNasluch(nasluch);
-  if (!adres) return Blad("--listen wants HOST:PORT, not \"" + nasluch + "\"");
-  std::tie(u.Host, u.Port) = *adres;
-  const auto wersja = CzytajWersje(najnowsza);
-  if (!wersja) return Blad("--latest wants X.Y, not \"" + najnowsza + "\"");
-  u.Najnowsza = *wersja;
-  if (!u.Token.empty() && u.Token.size() < NajkrotszyToken) {
-    return Blad("the token must have at least 16 characters");
-  }
-  std::set<TRodzajPobrania> rodzaje;
-  for (const std::string& p : pobrania) {
-    const auto pobranie = CzytajPobranie(p);
-    if (!pobranie)
-      return Blad("--download wants \"windows|portable|linux URL SIZE SHA256\", not \"" + p + "\"");
-    if (!rodzaje.insert(pobranie->Rodzaj).second)
-      return Blad("--download names a kind twice: \"" + p + "\"");
-    u.Pobrania.push_back(*pobranie);
-  }
-  std::ranges::sort(u.Pobrania, {}, &TPobranie::Rodzaj);
+  if (const auto blad = PrzyjmijOpcje(opcje, u)) return Blad(*blad);
 
   try {
     TSerwer serwer(u, DoDziennika);
     if (serwer.Zwiaz() < 0) {
-      std::cerr << "rozpoznik-site: cannot listen on " << nasluch << '\n';
+      std::cerr << "rozpoznik-site: cannot listen on " << opcje.Nasluch << '\n';
       return 1;
     }
-    DoDziennika("listening on " + nasluch + ", latest version " + najnowsza);
+    DoDziennika("listening on " + opcje.Nasluch + ", latest version " + opcje.Najnowsza);
     const TStraznikSygnalow straznik([&] { serwer.Zatrzymaj(); });
     return serwer.Obsluguj() ? 0 : 1;
   } catch (const EBladBazy& b) {

@@ -191,13 +191,16 @@ TEST(Csv, OneRowPerCandidateWithThePathQuotedWhenItHoldsCommasQuotesOrLineEnds) 
   std::string csv(NaglowekCsv);
   DopiszCsv(csv, "a,\"b\"\nc.err", Rozpoznany());
   DopiszCsv(csv, "zwykly.bin", Nierozpoznany("BIN"));
+  // A carriage return alone ends a row for many readers, as a line feed does.
+  DopiszCsv(csv, "a\rb.bin", Nierozpoznany("BIN"));
   EXPECT_EQ(csv,
             "path,size,extension,recognised,extension_matches,candidate,type,category,programs,"
             "table,signature\r\n"
             "\"a,\"\"b\"\"\nc.err\",0,ERR,true,true,1,Log błędu programu,Dokument tekstowy,"
             "Notatnik; Notepad+; Notepad2,BazaTekstowa,\r\n"
             "\"a,\"\"b\"\"\nc.err\",0,ERR,true,true,2,Bez programow,,,,\r\n"
-            "zwykly.bin,11,BIN,false,false,,,,,,\r\n");
+            "zwykly.bin,11,BIN,false,false,,,,,,\r\n"
+            "\"a\rb.bin\",11,BIN,false,false,,,,,,\r\n");
 }
 
 }  // namespace

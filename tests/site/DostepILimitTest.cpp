@@ -2,6 +2,7 @@
 
 #include "site/Dostep.h"
 #include "site/LimitZgloszen.h"
+#include "tests/site/SerwerWitryny.h"
 
 namespace {
 
@@ -36,6 +37,34 @@ TEST(LimitZgloszen, NajwyzejTyleWKazdejMinucie) {
 
   TLimitZgloszen bezLimitu(0);
   for (int i = 0; i < 100; ++i) EXPECT_TRUE(bezLimitu.Przepusc("192.0.2.1", t0));
+}
+
+// The status of a report from this machine with that X-Forwarded-For header.
+int Zglos(const TSerwerWitryny& Serwer, const std::string& PrzekazanyDla) {
+  const auto odpowiedz =
+      Serwer.Klient().Get("/?s=rozpoznik_dodaj&ext=X&bajty=0102030405060708090A&typ=T&rozm=1",
+                          {{"X-Forwarded-For", PrzekazanyDla}});
+  return odpowiedz ? odpowiedz->status : -1;
+}
+
+// Anybody can send the header: only the configured proxy's word counts, or one sender could pass
+// the limit by naming a new address each time.
+TEST(LimitZgloszen, XForwardedForTylkoOdPosrednika) {
+  TUstawienia u;
+  u.ZgloszenNaMinute = 1;
+  u.Posrednik = "192.0.2.99";
+  {
+    const TSerwerWitryny serwer(u);
+    EXPECT_EQ(Zglos(serwer, "192.0.2.1"), 200);
+    EXPECT_EQ(Zglos(serwer, "192.0.2.2"), 429);
+  }
+  // Behind the proxy the sender is the last address the header names, the one the proxy added;
+  // what comes before it is the sender's own to write.
+  u.Posrednik = "127.0.0.1";
+  const TSerwerWitryny serwer(u);
+  EXPECT_EQ(Zglos(serwer, "198.51.100.7, 192.0.2.1"), 200);
+  EXPECT_EQ(Zglos(serwer, "192.0.2.2"), 200);
+  EXPECT_EQ(Zglos(serwer, "198.51.100.8, 192.0.2.1"), 429);
 }
 
 TEST(AdresNadawcy, Ipv6PoPrefiksie64) {
