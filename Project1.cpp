@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
   TPulpitQt pulpit;
   TAplikacja aplikacja(argc, argv, pulpit);
   TForm1 Form1(pulpit, WitrynaProgramu(), SrodowiskoProgramu());
+  Form1.Uruchom();
   Form1.show();
   return aplikacja.exec();
 }

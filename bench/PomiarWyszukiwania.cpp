@@ -1,14 +1,13 @@
-// One lookup with the key already built, for a key the signature table knows, for one nothing
-// knows (the text test then opens the file and stops at its first byte) and for a text file
-// that ends in the text table.
+// One file identified as the window and rozpoznik-cli identify it (opening, key, lookup), for a
+// file the signature table knows, for one nothing knows (the text test then stops at its first
+// non-text byte) and for a text file that ends in the text table.
 
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "PlikPomiarowy.h"
-#include "engine/Klucz.h"
-#include "engine/ObslugaBaz.h"
+#include "engine/Rozpoznanie.h"
 
 namespace {
 
@@ -18,16 +17,15 @@ void ZmierzWyszukiwanie(benchmark::State& state, std::string_view nazwa, const s
                         bool oczekiwanyWynik) {
   const TPlikPomiarowy plik(nazwa, tresc);
   const std::string sciezka = plik.Sciezka();
-  const TOdczytPliku klucz = ZbudujKlucz(sciezka);
-  TListaTekstow typy, rozszerzenia, kategorie, programy;
-  if (RozpoznajPlik(klucz.Klucz, sciezka, typy, rozszerzenia, kategorie, programy) !=
-      oczekiwanyWynik) {
+  TRozpoznanie wynik;
+  Rozpoznaj(sciezka, wynik);
+  if ((wynik.Stan == TStanRozpoznania::Rozpoznany) != oczekiwanyWynik) {
     state.SkipWithError("the file is not identified the way this measurement assumes");
     return;
   }
   for (auto _ : state) {
-    benchmark::DoNotOptimize(
-        RozpoznajPlik(klucz.Klucz, sciezka, typy, rozszerzenia, kategorie, programy));
+    Rozpoznaj(sciezka, wynik);
+    benchmark::DoNotOptimize(wynik.Kandydaci.data());
   }
 }
 

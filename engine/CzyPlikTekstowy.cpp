@@ -35,8 +35,16 @@ bool BlokTekstowy(const unsigned char* bajty, std::size_t ile) {
 
 }  // namespace
 
+std::string TekstBleduOtwarcia(std::string_view Sciezka, std::string_view Przyczyna) {
+  std::string tekst = "Cannot open file \"";
+  tekst += Sciezka;
+  tekst += "\". ";
+  tekst += Przyczyna;
+  return tekst;
+}
+
 EBladOtwarciaPliku::EBladOtwarciaPliku(const TPlikDoOdczytu& Plik)
-    : std::runtime_error("Cannot open file \"" + Plik.Sciezka() + "\". " + Plik.OpisBledu()) {}
+    : std::runtime_error(TekstBleduOtwarcia(Plik.Sciezka(), Plik.OpisBledu())) {}
 
 bool CzyPlikTekstowy(TPlikDoOdczytu& Plik) {
   if (!Plik.Otwarty()) throw EBladOtwarciaPliku(Plik);

@@ -27,6 +27,9 @@ class EBladOtwarciaPliku : public std::runtime_error {
   explicit EBladOtwarciaPliku(const TPlikDoOdczytu& Plik);
 };
 
+// The text of EBladOtwarciaPliku for a path and the system's description of the cause.
+std::string TekstBleduOtwarcia(std::string_view Sciezka, std::string_view Przyczyna);
+
 // The tables of today's formats that the lookup adds behind the catalogue's own answers.
 struct TSuplement {
   std::span<const TOpisPliku> Sygnatury;  // prefixes and patterns, tried in table order
@@ -49,6 +52,11 @@ inline const TSuplement BezSuplementu{};
 // its start and throws EBladOtwarciaPliku when it is not open; the candidates are empty then.
 bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Kandydaci,
                    const TSuplement& Suplement = SuplementKatalogu);
+
+// The same lookup for a key that no file stands behind: the text formats, which need the whole
+// file, are not looked at; everything else is found as for a file.
+bool RozpoznajKlucz(const TOpisPliku& Klucz, TKandydaci& Kandydaci,
+                    const TSuplement& Suplement = SuplementKatalogu);
 
 // The same lookup with the file given by its name, into the four parallel lists.
 bool RozpoznajPlik(const TOpisPliku& Klucz, const std::string& NazwaPliku,

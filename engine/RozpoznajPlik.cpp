@@ -71,6 +71,10 @@ void ZostawWlasneRozszerzenie(std::string_view rozszerzenie, TKandydaci& kandyda
   std::erase_if(kandydaci, inne);
 }
 
+// `Plik` serves only the text test; without a file the text tables are not looked at.
+bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydaci,
+             const TSuplement& Suplement);
+
 }  // namespace
 
 int SzukajSygnatury(const TOpisPliku& Klucz, std::span<const TOpisPliku> Tabela) {
@@ -91,6 +95,17 @@ int SzukajSygnatury(const TOpisPliku& Klucz, std::span<const TOpisPliku> Tabela)
 
 bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Kandydaci,
                    const TSuplement& Suplement) {
+  return Dopasuj(Klucz, &Plik, Kandydaci, Suplement);
+}
+
+bool RozpoznajKlucz(const TOpisPliku& Klucz, TKandydaci& Kandydaci, const TSuplement& Suplement) {
+  return Dopasuj(Klucz, nullptr, Kandydaci, Suplement);
+}
+
+namespace {
+
+bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydaci,
+             const TSuplement& Suplement) {
   Kandydaci.clear();
   DodajZBazySygnatur(Klucz, Kandydaci);
 
@@ -118,7 +133,7 @@ bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Ka
       if (wiersz.Rozszerzenie.Tekst() == rozszerzenie) Kandydaci.push_back(&wiersz);
     }
   };
-  if (!tekstPominiety && CzyPlikTekstowy(Plik)) {
+  if (!tekstPominiety && Plik != nullptr && CzyPlikTekstowy(*Plik)) {
     dodajTekstowe(BazaTekstowa);
     if (!suplementZnalazl) dodajTekstowe(Suplement.Tekstowe);
   }
@@ -127,6 +142,8 @@ bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Ka
   ZostawWlasneRozszerzenie(rozszerzenie, Kandydaci);
   return true;
 }
+
+}  // namespace
 
 bool RozpoznajPlik(const TOpisPliku& Klucz, const std::string& NazwaPliku,
                    TListaTekstow& ListaTypow, TListaTekstow& ListaRozszerzen,

@@ -1,11 +1,9 @@
-// The key of a file and the lookup against the rules written out once more by brute force: a
-// signature row fits when the key begins with it, a pattern fits position by position, the text
-// table is asked only when nothing else fits and every byte is text, and the extension filter
-// keeps the candidates with the file's own extension when there are any.
+// A file identified as the program identifies it: its key and the lookup against the rules written
+// out once more by brute force: a signature row fits when the key begins with it, a pattern fits
+// position by position, the text table is asked only when nothing else fits and every byte is text,
+// and the extension filter keeps the candidates with the file's own extension when there are any.
 //
 // Input: one byte n, then n bytes of the file's name, then the file's content.
-
-#include "engine/Klucz.h"
 
 #include <unistd.h>
 
@@ -15,13 +13,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "catalogue/Katalog.h"
-#include "engine/ObslugaBaz.h"
+#include "engine/Rozpoznanie.h"
 #include "text/Cp1250.h"
 
 namespace {
@@ -124,10 +121,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   std::ofstream(sciezka, std::ios::binary)
       .write(tresc.data(), static_cast<std::streamsize>(tresc.size()));
 
-  TPlikDoOdczytu plik(sciezka);
-  Sprawdz(plik.Otwarty());
-  const std::optional<TOdczytPliku> odczyt = ZbudujKlucz(plik);
-  Sprawdz(odczyt.has_value());
+  TRozpoznanie wynik;
+  Rozpoznaj(sciezka, wynik);
+  Sprawdz(wynik.Stan != TStanRozpoznania::Nieczytelny && wynik.OpisBledu.empty());
+  const TOdczytPliku* odczyt = &wynik.Odczyt;
   const std::string hex = Szesnastkowo(tresc);
   Sprawdz(odczyt->TekstSzesnastkowy == hex && odczyt->Klucz.Sygnatura.Tekst() == hex);
   Sprawdz(odczyt->Rozmiar == static_cast<std::int64_t>(tresc.size()));
@@ -159,9 +156,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     }
   }
 
-  TKandydaci kandydaci;
-  const bool znaleziony = RozpoznajPlik(odczyt->Klucz, plik, kandydaci);
-  Sprawdz(znaleziony == !kandydaci.empty());
+  const TKandydaci& kandydaci = wynik.Kandydaci;
+  Sprawdz((wynik.Stan == TStanRozpoznania::Rozpoznany) == !kandydaci.empty());
   // Which fitting row the search lands on is the search's business; the rest follows from it.
   bool zgodny = false;
   if (sygnatury.empty()) {

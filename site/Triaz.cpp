@@ -72,14 +72,7 @@ std::vector<std::string> TypyZKatalogu(const std::string& Bajty, const std::stri
   klucz.Rozszerzenie.Ustaw(cp1250::ZUtf8(Rozszerzenie));
   klucz.Sygnatura.Ustaw(Bajty);
   TKandydaci kandydaci;
-  // No file stands behind a report: the text test, reached only when no signature or pattern
-  // fits, finds this one closed and ends the lookup with nothing found.
-  TPlikDoOdczytu brak("");
-  try {
-    if (!RozpoznajPlik(klucz, brak, kandydaci)) return {};
-  } catch (const EBladOtwarciaPliku&) {
-    return {};
-  }
+  RozpoznajKlucz(klucz, kandydaci);
   std::vector<std::string> wynik;
   for (const TOpisPliku* wiersz : kandydaci) wynik.push_back(cp1250::NaUtf8(wiersz->Typ.Tekst()));
   return wynik;

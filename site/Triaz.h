@@ -33,7 +33,8 @@ std::vector<TGrupaZgloszen> Pogrupuj(const std::vector<TZapisanyWiersz>& Wiersze
 
 // What the catalogue finds for a report's 20 hex digits and its extension (UTF-8 in and out).
 // Only the first 10 bytes are known, so a longer signature counts when they agree with its
-// start; the text formats, which need the whole file, are not looked at.
+// start; the text formats, which need the whole file, are not looked at, but the supplement's
+// signatures are.
 std::vector<std::string> TypyZKatalogu(const std::string& Bajty, const std::string& Rozszerzenie);
 
 // "N" when every report gave the same size, "N–M" otherwise.

@@ -7,9 +7,7 @@
 #include <string_view>
 #include <variant>
 
-inline constexpr std::size_t NajdluzszeRozszerzenie = 6;
-inline constexpr std::size_t CyfryBajtowZgloszenia = 20;
-inline constexpr std::size_t NajdluzszyTyp = 80;
+#include "update/GraniceZgloszenia.h"
 
 // A valid report, its texts in UTF-8.
 struct TZgloszenie {

@@ -7,10 +7,13 @@
 #include <string_view>
 #include <utility>
 
-// The four values of an unrecognised-file report, as Windows-1250 text.
+#include "update/GraniceZgloszenia.h"
+
+// The four values of an unrecognised-file report, as Windows-1250 text, each within the limits
+// of GraniceZgloszenia.h.
 struct TDaneZgloszenia {
   std::string Bajty;         // the first 10 bytes as 20 hex digits
-  std::string Rozszerzenie;  // the key's extension, at most 6 characters
+  std::string Rozszerzenie;  // the key's extension
   std::string Typ;           // the desktop's type name
   std::string Rozmiar;       // the size in decimal digits
 };

@@ -1,40 +1,54 @@
 #pragma once
 
-// The main window's behaviour, without any toolkit: its state, its result lists and its
-// handlers. A view (TForm1, one per toolkit) derives from it, draws the state after every change
-// and passes its controls' events to the handlers; it decides nothing itself.
+// The main window's behaviour, without any toolkit: its state, the result of its last lookup
+// and its handlers. A view (TForm1, one per toolkit) derives from it, draws the state after every
+// change and passes its controls' events to the handlers; it decides nothing itself.
 
-#include <memory>
 #include <string>
 #include <utility>
 
-#include "engine/ObslugaBaz.h"
+#include "engine/Rozpoznanie.h"
 #include "update/SprawdzCzyNowaWersja.h"
 #include "update/Witryna.h"
 #include "window/BladAplikacji.h"
+#include "window/ListaWyniku.h"
 #include "window/OpenDialog.h"
 #include "window/StanOkna.h"
+#include "window/Upuszczenie.h"
 
 class TPulpit;
 
 class TOknoRozpoznika {
  public:
-  // Runs FormCreate, so before the window is first shown.
+  // Nothing runs yet: the view that derives from this is not built while this is.
   TOknoRozpoznika(TPulpit& Pulpit, TWitryna Witryna, TSrodowiskoAktualizacji Srodowisko);
   virtual ~TOknoRozpoznika();
   TOknoRozpoznika(const TOknoRozpoznika&) = delete;
   TOknoRozpoznika& operator=(const TOknoRozpoznika&) = delete;
 
+  // The window's start, called by the program's main block once the view is built and before
+  // the window is shown: runs FormCreate, so the update check and its question come before the
+  // window does. Whatever the program does next with the window comes after this.
+  void Uruchom();
+
   const TStanOkna& Stan() const { return stan_; }
 
   TOpenDialog OpenDialog1;
 
-  // Entry i of each list describes candidate i of the last lookup. They come into being in
-  // FormCreate, after the update check.
-  std::unique_ptr<TListaTekstow> ListaTypow;
-  std::unique_ptr<TListaTekstow> ListaKategorii;
-  std::unique_ptr<TListaTekstow> ListaProgramow;
-  std::unique_ptr<TListaTekstow> ListaRozszerzen;
+ private:
+  // What the last identify command found; declared before the lists that view it.
+  TRozpoznanie wynik_;
+
+ public:
+  // Entry i of each list describes candidate i of the last lookup.
+  const TListaWyniku ListaTypow{wynik_.Kandydaci,
+                                [](const TOpisPliku& w) { return w.Typ.Tekst(); }};
+  const TListaWyniku ListaKategorii{wynik_.Kandydaci,
+                                    [](const TOpisPliku& w) { return w.Kategoria.Tekst(); }};
+  const TListaWyniku ListaProgramow{wynik_.Kandydaci,
+                                    [](const TOpisPliku& w) { return w.Programy.Tekst(); }};
+  const TListaWyniku ListaRozszerzen{wynik_.Kandydaci,
+                                     [](const TOpisPliku& w) { return w.Rozszerzenie.Tekst(); }};
 
   // The scroll bar was moved to `Pozycja`: shows that candidate.
   void ScrollBar1Change(int Pozycja);
@@ -59,11 +73,12 @@ class TOknoRozpoznika {
   void RuchMyszy(TKontrolka Kontrolka);
   void OpuszczenieMyszy(TKontrolka Kontrolka);
   void ZmianaPozycji(TKontrolka Kontrolka, int Pozycja);
-  void Upuszczenie(const std::string& Sciezka);
+  // Whatever was dropped on the window; only a drop of one file is taken.
+  void Upuszczenie(const TUpuszczenie& Upuszczone);
 
  protected:
   // Called after every change of the state, also right before a question box, so that the box
-  // stands over the window as it is then. Does nothing until a view draws.
+  // stands over the window as it is then. Nothing calls it before Uruchom.
   virtual void PokazStan() {}
 
  private:

@@ -1,10 +1,7 @@
 // The identify command: a file chosen in OpenDialog1 or dropped on the window, its lookup in
 // the catalogue and the display of its candidates.
 
-#include <optional>
-
-#include "engine/Klucz.h"
-#include "engine/PlikDoOdczytu.h"
+#include "engine/Rozpoznanie.h"
 #include "text/Cp1250.h"
 #include "window/OknoRozpoznika.h"
 #include "window/Pulpit.h"
@@ -51,37 +48,32 @@ void TOknoRozpoznika::WyczyscWynik() {
 
 void TOknoRozpoznika::RozpoznajWybranyPlik(const std::string& Sciezka) {
   WyczyscWynik();
+  wynik_ = {};
   stan_[TKontrolka::Edit1].Tekst = Sciezka;
   PokazStan();
 
-  // The key and the text test read this one opening. A file that can't be read is reported
-  // rather than identified from zeros: a folder, a pipe or a device is refused before it is
-  // opened, and nothing of the last lookup is left in the lists.
-  TPlikDoOdczytu plik(Sciezka);
-  std::optional<TOdczytPliku> odczyt;
-  if (plik.Otwarty()) odczyt = ZbudujKlucz(plik);
-  TKandydaci kandydaci;
-  if (!odczyt) {
-    WypelnijListy(kandydaci, *ListaTypow, *ListaRozszerzen, *ListaKategorii, *ListaProgramow);
-    pulpit_.PokazBlad(EBladOtwarciaPliku(plik).what());
-    return;
-  }
-  bool znaleziony = false;
   {
     // The text test of the lookup may read the whole file.
     const TZajetosc zajetosc(pulpit_);
-    znaleziony = RozpoznajPlik(odczyt->Klucz, plik, kandydaci);
+    Rozpoznaj(Sciezka, wynik_);
   }
-  WypelnijListy(kandydaci, *ListaTypow, *ListaRozszerzen, *ListaKategorii, *ListaProgramow);
-  if (!znaleziony) {
-    ZglosNieznanyPlik(pulpit_, witryna_, Sciezka, odczyt->Klucz, odczyt->TekstSzesnastkowy,
-                      odczyt->Rozmiar);
-    return;
+  switch (wynik_.Stan) {
+    case TStanRozpoznania::Nieczytelny:
+      // Reported rather than identified from zeros: a folder, a pipe or a device is refused
+      // before it is opened, and nothing of the last lookup is left in the lists.
+      pulpit_.PokazBlad(TekstBleduOtwarcia(Sciezka, wynik_.OpisBledu));
+      return;
+    case TStanRozpoznania::Nierozpoznany:
+      ZglosNieznanyPlik(pulpit_, witryna_, Sciezka, wynik_.Odczyt.Klucz,
+                        wynik_.Odczyt.TekstSzesnastkowy, wynik_.Odczyt.Rozmiar);
+      return;
+    case TStanRozpoznania::Rozpoznany:
+      break;
   }
 
   // A new range pulls a position left from an earlier file into it; the boxes end on candidate
   // 0 whatever the position was.
-  stan_.MaksimumPaska = static_cast<int>(ListaTypow->size()) - 1;
+  stan_.MaksimumPaska = static_cast<int>(ListaTypow.size()) - 1;
   ScrollBar1Change(0);
   if (stan_.MaksimumPaska > 0) PokazNiejednoznacznosc();
   PokazStan();
@@ -96,7 +88,7 @@ void TOknoRozpoznika::PokazNiejednoznacznosc() {
 
 void TOknoRozpoznika::ScrollBar1Change(int Pozycja) {
   // The scroll bar is shown only with candidates, and its range is theirs.
-  if (Pozycja < 0 || static_cast<std::size_t>(Pozycja) >= ListaTypow->size()) return;
+  if (Pozycja < 0 || static_cast<std::size_t>(Pozycja) >= ListaTypow.size()) return;
   stan_.PozycjaPaska = Pozycja;
   PokazKandydata(Pozycja);
   PokazStan();
@@ -104,7 +96,7 @@ void TOknoRozpoznika::ScrollBar1Change(int Pozycja) {
 
 void TOknoRozpoznika::PokazKandydata(int Numer) {
   const auto i = static_cast<std::size_t>(Numer);
-  stan_[TKontrolka::TypEdit].Tekst = (*ListaTypow)[i];
-  stan_[TKontrolka::KategoriaEdit].Tekst = (*ListaKategorii)[i];
-  stan_[TKontrolka::ProgramyMemo].Tekst = Wierszami((*ListaProgramow)[i]);
+  stan_[TKontrolka::TypEdit].Tekst = ListaTypow[i];
+  stan_[TKontrolka::KategoriaEdit].Tekst = ListaKategorii[i];
+  stan_[TKontrolka::ProgramyMemo].Tekst = Wierszami(ListaProgramow[i]);
 }

@@ -31,8 +31,8 @@ class TPulpit {
   // Hands a web address to the default browser; whether that worked is not reported.
   virtual void OtworzAdres(const std::string& Adres) = 0;
 
-  // The desktop's Polish name for the type of the file at `Sciezka`, at most 80 bytes of
-  // Windows-1250; empty when the file is gone or its type is unknown.
+  // The desktop's Polish name for the type of the file at `Sciezka`, in Windows-1250, as long as
+  // the desktop makes it; empty when the file is gone or its type is unknown.
   virtual std::string PobierzTypSystemowy(const std::string& Sciezka) = 0;
 
   // The busy cursor, from the start of a long piece of work to its end.

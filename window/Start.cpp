@@ -1,4 +1,4 @@
-// The window's creation: its state at start, the update check, then the four result lists.
+// The window's creation and start: its state at start, then the update check.
 
 #include "text/Cp1250.h"
 #include "window/Informacje.h"
@@ -26,19 +26,18 @@ TOknoRozpoznika::TOknoRozpoznika(TPulpit& Pulpit, TWitryna Witryna,
     : pulpit_(Pulpit),
       witryna_(std::move(Witryna)),
       srodowisko_(std::move(Srodowisko)),
-      stan_(StanPoczatkowy(witryna_.AdresKorzenia())) {
-  FormCreate();
-}
+      stan_(StanPoczatkowy(witryna_.AdresKorzenia())) {}
 
 TOknoRozpoznika::~TOknoRozpoznika() = default;
 
+void TOknoRozpoznika::Uruchom() {
+  FormCreate();
+}
+
+// The result lists are views of the window's result, empty from its construction, so the
+// identify command finds them whatever the check did.
 void TOknoRozpoznika::FormCreate() {
-  // Whatever the check does, the lists must come into being: the identify command needs them.
   Obsluz([this] { SprawdzCzyNowaWersja(); });
-  ListaTypow = std::make_unique<TListaTekstow>();
-  ListaKategorii = std::make_unique<TListaTekstow>();
-  ListaProgramow = std::make_unique<TListaTekstow>();
-  ListaRozszerzen = std::make_unique<TListaTekstow>();
 }
 
 void TOknoRozpoznika::SprawdzCzyNowaWersja() {

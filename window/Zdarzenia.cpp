@@ -1,6 +1,9 @@
 // Which handler each event of a control runs. The view passes every event here; the window
 // decides what it means.
 
+#include <optional>
+#include <string>
+
 #include "window/OknoRozpoznika.h"
 
 void TOknoRozpoznika::Klikniecie(TKontrolka Kontrolka) {
@@ -39,6 +42,8 @@ void TOknoRozpoznika::ZmianaPozycji(TKontrolka Kontrolka, int Pozycja) {
   if (Kontrolka == TKontrolka::ScrollBar1) Obsluz([&] { ScrollBar1Change(Pozycja); });
 }
 
-void TOknoRozpoznika::Upuszczenie(const std::string& Sciezka) {
-  Obsluz([&] { UpuszczonoPlik(Sciezka); });
+void TOknoRozpoznika::Upuszczenie(const TUpuszczenie& Upuszczone) {
+  if (const std::optional<std::string> plik = PlikUpuszczenia(Upuszczone)) {
+    Obsluz([&] { UpuszczonoPlik(*plik); });
+  }
 }

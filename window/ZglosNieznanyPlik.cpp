@@ -1,17 +1,17 @@
 #include "window/ZglosNieznanyPlik.h"
 
 #include "text/Cp1250.h"
+#include "update/GraniceZgloszenia.h"
 #include "window/Pulpit.h"
 
-namespace {
-
-constexpr std::size_t CyfryBajtow = 20;
-
-}  // namespace
+static_assert(sizeof(TOpisPliku{}.Rozszerzenie.Znaki) <= NajdluzszeRozszerzenie,
+              "a key's extension must fit a report");
 
 TDaneZgloszenia DaneZgloszenia(const TOpisPliku& Klucz, std::string_view TekstSzesnastkowy,
                                std::int64_t Rozmiar, std::string TypSystemowy) {
-  return {std::string(TekstSzesnastkowy.substr(0, CyfryBajtow)),
+  // The site refuses a report whose type name is longer, and desktops know longer names.
+  if (TypSystemowy.size() > NajdluzszyTyp) TypSystemowy.resize(NajdluzszyTyp);
+  return {std::string(TekstSzesnastkowy.substr(0, CyfryBajtowZgloszenia)),
           std::string(Klucz.Rozszerzenie.Tekst()), std::move(TypSystemowy),
           std::to_string(Rozmiar)};
 }

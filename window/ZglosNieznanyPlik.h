@@ -12,6 +12,8 @@
 
 class TPulpit;
 
+// The report's values: the first 10 bytes, the key's extension, the desktop's type name cut to
+// what the site takes, and the size.
 TDaneZgloszenia DaneZgloszenia(const TOpisPliku& Klucz, std::string_view TekstSzesnastkowy,
                                std::int64_t Rozmiar, std::string TypSystemowy);
 

@@ -16,10 +16,10 @@ TKandydat Kandydat(const TOpisPliku& wiersz) {
           std::string(wiersz.Kategoria.Tekst()), std::string(wiersz.Programy.Tekst())};
 }
 
-TRozpoznanie Rozpoznaj(const TOpisPliku& klucz, const std::string& sciezka,
-                       const TSuplement& suplement) {
+TWynikWyszukiwania Rozpoznaj(const TOpisPliku& klucz, const std::string& sciezka,
+                             const TSuplement& suplement) {
   TListaTekstow typy, rozszerzenia, kategorie, programy;
-  TRozpoznanie wynik;
+  TWynikWyszukiwania wynik;
   wynik.Rozpoznany =
       RozpoznajPlik(klucz, sciezka, typy, rozszerzenia, kategorie, programy, suplement);
   EXPECT_EQ(rozszerzenia.size(), typy.size());

@@ -33,7 +33,7 @@ std::vector<TKandydat> Kandydaci(const Tabela& tabela, std::initializer_list<std
   return wynik;
 }
 
-struct TRozpoznanie {
+struct TWynikWyszukiwania {
   bool Rozpoznany = false;
   std::vector<TKandydat> Kandydaci;
 };
@@ -43,8 +43,9 @@ struct TRozpoznanie {
 inline const std::string NieistniejacyPlik = "/nieistniejacy-folder-rozpoznika/plik";
 
 // RozpoznajPlik, with its four parallel lists checked to be of one length.
-TRozpoznanie Rozpoznaj(const TOpisPliku& klucz, const std::string& sciezka = NieistniejacyPlik,
-                       const TSuplement& suplement = SuplementKatalogu);
+TWynikWyszukiwania Rozpoznaj(const TOpisPliku& klucz,
+                             const std::string& sciezka = NieistniejacyPlik,
+                             const TSuplement& suplement = SuplementKatalogu);
 
 // A key as the identification key holds it: the hex digits padded with "0" to 160.
 TOpisPliku KluczZHex(std::string_view hex, std::string_view rozszerzenie);

@@ -54,7 +54,7 @@ int PierwszyNajdluzszyPasujacy(const std::string& hex) {
 TEST(PrzeskoczonyWiersz, GzipZZapisanaNazwa) {
   const TOpisPliku klucz = KluczZBajtow(GzipZNazwa, "GZ");
   EXPECT_EQ(SzukajSygnatury(klucz, BazaSygnatur), -1);
-  TRozpoznanie r;
+  TWynikWyszukiwania r;
   EXPECT_NO_THROW(r = Rozpoznaj(klucz));
   EXPECT_EQ(r.Kandydaci, Kandydaci(BazaSygnatur, {64}));
 }
@@ -70,7 +70,7 @@ TEST(PrzeskoczonyWiersz, ZrodloCZaczynajaceSieOdKomentarza) {
 TEST(PrzeskoczonyWiersz, KomentarzWPlikuTxt) {
   for (const char* poczatek : {"/* a", "/*\r\n"}) {
     SCOPED_TRACE(poczatek);
-    TRozpoznanie r;
+    TWynikWyszukiwania r;
     EXPECT_NO_THROW(r = Rozpoznaj(KluczZBajtow(poczatek, "TXT"), NieistniejacyPlik));
     EXPECT_EQ(r.Kandydaci, Kandydaci(BazaSygnatur, {94}));
   }
@@ -90,7 +90,7 @@ TEST(PrzeskoczonyWiersz, KazdaSygnaturaTabeliZnajdujeWszystkiePasujaceWiersze) {
       if (trafienie < 0) ++nieTrafionych;
       const std::vector<TKandydat> oczekiwani =
           KandydaciZBazySygnatur(hex, trafienie >= 0 ? trafienie : PierwszyNajdluzszyPasujacy(hex));
-      const TRozpoznanie r = Rozpoznaj(klucz, NieistniejacyPlik, BezSuplementu);
+      const TWynikWyszukiwania r = Rozpoznaj(klucz, NieistniejacyPlik, BezSuplementu);
       ASSERT_GE(r.Kandydaci.size(), oczekiwani.size()) << hex;
       EXPECT_EQ(std::vector(r.Kandydaci.begin(),
                             r.Kandydaci.begin() + static_cast<std::ptrdiff_t>(oczekiwani.size())),

@@ -42,13 +42,13 @@ const std::vector<TKandydat> SzescZip = Kandydaci(BazaSygnatur, {316, 317, 318, 
 }  // namespace
 
 TEST(RozpoznajPlik, ZipZeSwoimRozszerzeniem) {
-  const TRozpoznanie r = Rozpoznaj(KluczZBajtow(PoczatekZip, "ZIP"));
+  const TWynikWyszukiwania r = Rozpoznaj(KluczZBajtow(PoczatekZip, "ZIP"));
   EXPECT_TRUE(r.Rozpoznany);
   EXPECT_EQ(r.Kandydaci, Kandydaci(BazaSygnatur, {317}));
 }
 
 TEST(RozpoznajPlik, ZipZObcymRozszerzeniemZostawiaSzescKandydatow) {
-  const TRozpoznanie r = Rozpoznaj(KluczZBajtow(PoczatekZip, "BIN"));
+  const TWynikWyszukiwania r = Rozpoznaj(KluczZBajtow(PoczatekZip, "BIN"));
   EXPECT_TRUE(r.Rozpoznany);
   EXPECT_EQ(r.Kandydaci, SzescZip);
   std::vector<std::string> rozszerzenia;
@@ -61,12 +61,12 @@ TEST(RozpoznajPlik, ZipZObcymRozszerzeniemZostawiaSzescKandydatow) {
 TEST(RozpoznajPlik, PrawdziwyPlikZipOdKluczaDoWyniku) {
   TFolderTestowy folder;
   const std::string sciezka = folder.Zapisz("archiwum.zip", PoczatekZip + std::string(40, 'x'));
-  const TRozpoznanie r = Rozpoznaj(ZbudujKlucz(sciezka).Klucz, sciezka);
+  const TWynikWyszukiwania r = Rozpoznaj(ZbudujKlucz(sciezka).Klucz, sciezka);
   EXPECT_EQ(r.Kandydaci, Kandydaci(BazaSygnatur, {317}));
 }
 
 TEST(RozpoznajPlik, KluczZSamychZerNieUruchamiaTestuTekstu) {
-  TRozpoznanie r;
+  TWynikWyszukiwania r;
   EXPECT_NO_THROW(r = Rozpoznaj(KluczZHex("", ""), NieistniejacyPlik));
   EXPECT_EQ(r.Kandydaci, Kandydaci(BazaSygnatur, {2, 3, 1, 0}));
 }
@@ -86,7 +86,7 @@ TEST(RozpoznajPlik, ProgramMZ) {
 TEST(RozpoznajPlik, PlikTekstowyDemDajeObaWierszeTekstowe) {
   TFolderTestowy folder;
   const std::string sciezka = folder.Zapisz("skrypt.dem", "// Scilab\r\ndisp('Witaj');\r\n");
-  const TRozpoznanie r = Rozpoznaj(ZbudujKlucz(sciezka).Klucz, sciezka);
+  const TWynikWyszukiwania r = Rozpoznaj(ZbudujKlucz(sciezka).Klucz, sciezka);
   EXPECT_EQ(r.Kandydaci, Kandydaci(BazaTekstowa, {16, 17}));
 }
 
@@ -100,7 +100,7 @@ TEST(RozpoznajPlik, NieznanyPlikNieJestRozpoznany) {
 
 // What a signature or a pattern recognises never reaches the text table, whatever its name.
 TEST(RozpoznajPlik, RozpoznanyPlikNieTrafiaDoTabeliTekstowej) {
-  TRozpoznanie r;
+  TWynikWyszukiwania r;
   EXPECT_NO_THROW(r = Rozpoznaj(KluczZBajtow("\x89PNG\r\n\x1A\n", "TXT"), NieistniejacyPlik));
   EXPECT_EQ(r.Kandydaci, Kandydaci(BazaSygnatur, {438}));
 }

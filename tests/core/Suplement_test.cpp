@@ -166,7 +166,7 @@ TEST(Suplement, PlikiPrawdziwychProgramowNazwane) {
   const std::string binarny = folder.Zapisz("binarny", std::string("\x7F\x00", 2));
   for (const TPrzyklad& p : Przyklady) {
     SCOPED_TRACE(p.Opis);
-    const TRozpoznanie r = Rozpoznaj(KluczZHex(p.Hex, p.Rozszerzenie), binarny);
+    const TWynikWyszukiwania r = Rozpoznaj(KluczZHex(p.Hex, p.Rozszerzenie), binarny);
     ASSERT_TRUE(r.Rozpoznany);
     EXPECT_EQ(r.Kandydaci.front().Typ, cp1250::ZUtf8(p.Typ));
   }
@@ -176,7 +176,7 @@ TEST(Suplement, PlikiPrawdziwychProgramowNazwane) {
 // extension only its own stays, the catalogue's ZIP rows first among everything else.
 TEST(Suplement, WierszeSuplementuZaOdpowiedziamiKatalogu) {
   for (const char* rozszerzenie : {"BIN", ""}) {
-    const TRozpoznanie r = Rozpoznaj(KluczZHex(Docx, rozszerzenie));
+    const TWynikWyszukiwania r = Rozpoznaj(KluczZHex(Docx, rozszerzenie));
     ASSERT_GE(r.Kandydaci.size(), 9u);
     EXPECT_EQ(std::vector(r.Kandydaci.begin(), r.Kandydaci.begin() + 6),
               Kandydaci(BazaSygnatur, {316, 317, 318, 319, 315, 314}));
@@ -189,7 +189,7 @@ TEST(Suplement, WierszeSuplementuZaOdpowiedziamiKatalogu) {
 // knew the content.
 TEST(Suplement, PlikiTekstowe) {
   TFolderTestowy folder;
-  const auto typy = [](const TRozpoznanie& r) {
+  const auto typy = [](const TWynikWyszukiwania& r) {
     std::vector<std::string> t;
     for (const TKandydat& k : r.Kandydaci) t.push_back(cp1250::NaUtf8(k.Typ));
     return t;

@@ -3,13 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/Klucz.h"
-#include "engine/ObslugaBaz.h"
+#include "engine/Rozpoznanie.h"
+#include "site/Zgloszenie.h"
 #include "tests/FolderTestowy.h"
 #include "tests/site/SerwerWitryny.h"
+#include "tests/window/PulpitTestowy.h"
 #include "update/PobierzStrone.h"
 #include "update/SprawdzCzyNowaWersja.h"
 #include "update/Witryna.h"
+#include "window/ZglosNieznanyPlik.h"
 
 namespace {
 
@@ -76,9 +78,10 @@ TEST(PetlaProgramu, NieznanyPlikZgloszonyTrafiaDoTriazuZProponowanymWierszem) {
   const TFolderTestowy folder;
   const std::string sciezka =
       folder.Zapisz("dziwny.qqq", std::string("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\xFF", 11));
-  const TOdczytPliku odczyt = ZbudujKlucz(sciezka);
-  TListaTekstow typy, rozszerzenia, kategorie, programy;
-  ASSERT_FALSE(RozpoznajPlik(odczyt.Klucz, sciezka, typy, rozszerzenia, kategorie, programy));
+  TRozpoznanie rozpoznanie;
+  Rozpoznaj(sciezka, rozpoznanie);
+  ASSERT_EQ(rozpoznanie.Stan, TStanRozpoznania::Nierozpoznany);
+  const TOdczytPliku& odczyt = rozpoznanie.Odczyt;
 
   // What the window sends on OK, with a desktop type name holding "&" and Polish letters.
   const TDaneZgloszenia dane{odczyt.TekstSzesnastkowy.substr(0, 20),
@@ -100,6 +103,28 @@ TEST(PetlaProgramu, NieznanyPlikZgloszonyTrafiaDoTriazuZProponowanymWierszem) {
       triaz->body.find("<code>{&quot;QQQ&quot;, &quot;0102030405060708090A&quot;, "
                        "&quot;Plik QQQ &amp; łąę&quot;, &quot;-&quot;, &quot;&quot;},</code>"),
       std::string::npos);
+}
+
+// Desktops know type names longer than the site takes; the program's report must still be one
+// the site accepts, with the name's start.
+TEST(PetlaProgramu, DlugaNazwaTypuZPulpituNieZatrzymujeZgloszenia) {
+  const TFolderTestowy folder;
+  const std::string sciezka = folder.Zapisz("dziwny.qqq", std::string("\x01\x02\x03", 3));
+  TRozpoznanie rozpoznanie;
+  Rozpoznaj(sciezka, rozpoznanie);
+  ASSERT_EQ(rozpoznanie.Stan, TStanRozpoznania::Nierozpoznany);
+  TPulpitTestowy pulpit;
+  pulpit.TypSystemowy = std::string(NajdluzszyTyp - 1, 'x') + "\xB3\xB9\xEA";
+  pulpit.OdpowiedzOkAnuluj = true;
+  const TWitryna witryna("http://rozpoznik.test/");
+  ZglosNieznanyPlik(pulpit, witryna, sciezka, rozpoznanie.Odczyt.Klucz,
+                    rozpoznanie.Odczyt.TekstSzesnastkowy, rozpoznanie.Odczyt.Rozmiar);
+  ASSERT_EQ(pulpit.Adresy.size(), 1u);
+  const std::string& adres = pulpit.Adresy[0];
+  const auto wynik = CzytajZgloszenie(std::string_view(adres).substr(adres.find('?') + 1));
+  const auto* zgloszenie = std::get_if<TZgloszenie>(&wynik);
+  ASSERT_NE(zgloszenie, nullptr) << std::get<TBladZgloszenia>(wynik).Powod;
+  EXPECT_EQ(zgloszenie->Typ, std::string(NajdluzszyTyp - 1, 'x') + "ł");
 }
 
 }  // namespace

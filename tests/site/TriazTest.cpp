@@ -51,6 +51,9 @@ TEST(TypyZKatalogu, PatrzyNaZnaneBajtyIRozszerzenie) {
   EXPECT_TRUE(TypyZKatalogu("0102030405060708090A", "XYZ").empty());
   // Text formats need the whole file, which no report carries.
   EXPECT_TRUE(TypyZKatalogu("48656C6C6F2C20776F72", "TXT").empty());
+  // Today's formats count too, also where nothing in the catalogue's own tables fits.
+  EXPECT_EQ(TypyZKatalogu("0061736D010000000000", "WASM"),
+            std::vector<std::string>{"Moduł WebAssembly (binarny)"});
 }
 
 TEST(Pogrupuj, WierszBezRozszerzeniaITypuDlaKatalogu) {
@@ -81,6 +84,14 @@ TEST(GrupyJakoCsv, PolaWCudzyslowachBezFormul) {
       wiersz.substr(0, wiersz.find(",\"{")),
       R"c("0102030405060708090A","A,B","2","2026-01-01T00:00:00Z","2026-01-02T00:00:00Z","5",)c"
       R"c("'=HYPERLINK(""x"") (2)","")c");
+}
+
+// A spreadsheet takes a cell starting with any of these as a formula; inside a cell they are text.
+TEST(GrupyJakoCsv, KazdyPoczatekFormulyRozbrojony) {
+  for (const std::string poczatek : {"=", "+", "-", "@"}) {
+    EXPECT_EQ(DoCsv(poczatek + "SUM(A1)"), "\"'" + poczatek + "SUM(A1)\"") << poczatek;
+    EXPECT_EQ(DoCsv("a" + poczatek + "b"), "\"a" + poczatek + "b\"") << poczatek;
+  }
 }
 
 TEST(Kodowanie, ProcentyHtmlIDziennik) {

@@ -5,18 +5,16 @@
 
 #include <string>
 
-#include "engine/Klucz.h"
-#include "engine/ObslugaBaz.h"
+#include "engine/Rozpoznanie.h"
 #include "tests/window/OknoTestowe.h"
 #include "text/Cp1250.h"
 #include "window/Teksty.h"
 
 // What the engine finds for a file: the window must show exactly that.
 inline TKandydaci KandydaciSilnika(const std::string& Sciezka) {
-  TPlikDoOdczytu plik(Sciezka);
-  TKandydaci kandydaci;
-  RozpoznajPlik(ZbudujKlucz(plik).value().Klucz, plik, kandydaci);
-  return kandydaci;
+  TRozpoznanie wynik;
+  Rozpoznaj(Sciezka, wynik);
+  return wynik.Kandydaci;
 }
 
 inline std::string BladOtwarcia(const std::string& Sciezka, const std::string& Przyczyna) {
@@ -38,10 +36,10 @@ class PolecenieRozpoznaj : public testing::Test {
     EXPECT_EQ(stan[TKontrolka::TypEdit].Tekst, k[Numer]->Typ.Tekst());
     EXPECT_EQ(stan[TKontrolka::KategoriaEdit].Tekst, k[Numer]->Kategoria.Tekst());
     EXPECT_EQ(stan.PozycjaPaska, static_cast<int>(Numer));
-    ASSERT_EQ(okno_.ListaTypow->size(), k.size());
+    ASSERT_EQ(okno_.ListaTypow.size(), k.size());
     for (std::size_t i = 0; i < k.size(); ++i) {
-      EXPECT_EQ((*okno_.ListaTypow)[i], k[i]->Typ.Tekst());
-      EXPECT_EQ((*okno_.ListaRozszerzen)[i], k[i]->Rozszerzenie.Tekst());
+      EXPECT_EQ(okno_.ListaTypow[i], k[i]->Typ.Tekst());
+      EXPECT_EQ(okno_.ListaRozszerzen[i], k[i]->Rozszerzenie.Tekst());
     }
     // What a view would draw is what the window holds.
     EXPECT_EQ(okno_.Narysowany[TKontrolka::TypEdit].Tekst, stan[TKontrolka::TypEdit].Tekst);

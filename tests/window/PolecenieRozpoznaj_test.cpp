@@ -90,7 +90,7 @@ TEST_F(PolecenieRozpoznaj, BrakKandydataPrzekazujeDoZgloszenia) {
   Wybierz(nieznany_);
   EXPECT_EQ(okno_.Stan()[TKontrolka::Edit1].Tekst, nieznany_);
   SprawdzBezWyniku(okno_.Stan());
-  EXPECT_TRUE(okno_.ListaTypow->empty());
+  EXPECT_TRUE(okno_.ListaTypow.empty());
   EXPECT_EQ(pulpit_.Potwierdzenia.size(), 1u);
   EXPECT_EQ(pulpit_.SciezkiTypow, std::vector<std::string>{nieznany_});
   // The question stands over the window as the command has left it.
@@ -99,11 +99,31 @@ TEST_F(PolecenieRozpoznaj, BrakKandydataPrzekazujeDoZgloszenia) {
 }
 
 TEST_F(PolecenieRozpoznaj, UpuszczonyPlikJakWybranyWDialogu) {
-  okno_.Upuszczenie(trzy_);
+  okno_.Upuszczenie({.Pliki = {trzy_}});
   PokazujeKandydata(trzy_, 0);
   Niejednoznaczny(2);
   Wybierz("");
   EXPECT_EQ(pulpit_.OferowaneSciezki.back(), trzy_);
+}
+
+// Which of several files was meant can't be told, and a web address is no file: such a drop
+// leaves the window, the dialog's next offer and the desktop alone.
+TEST_F(PolecenieRozpoznaj, UpuszczenieNieJednegoPlikuNieRuszaOkna) {
+  Wybierz(png_);
+  const TStanOkna przed = okno_.Stan();
+  const int odswiezenia = okno_.Odswiezenia;
+  for (const TUpuszczenie& upuszczone :
+       {TUpuszczenie{.Pliki = {trzy_, nieznany_}}, TUpuszczenie{.Pliki = {}},
+        TUpuszczenie{.Pliki = {trzy_}, .Inne = true}, TUpuszczenie{.Pliki = {}, .Inne = true}}) {
+    okno_.Upuszczenie(upuszczone);
+    EXPECT_EQ(PlikUpuszczenia(upuszczone), std::nullopt);
+  }
+  EXPECT_EQ(okno_.Odswiezenia, odswiezenia);
+  EXPECT_EQ(okno_.Stan()[TKontrolka::Edit1].Tekst, przed[TKontrolka::Edit1].Tekst);
+  EXPECT_EQ(okno_.Stan()[TKontrolka::TypEdit].Tekst, przed[TKontrolka::TypEdit].Tekst);
+  EXPECT_TRUE(pulpit_.Potwierdzenia.empty());
+  Wybierz("");
+  EXPECT_EQ(pulpit_.OferowaneSciezki.back(), png_);
 }
 
 // An error that escapes a handler goes to the error box, and the window stays usable.

@@ -1,8 +1,10 @@
-// FormCreate: the update check comes first, while the window is being made, and the result lists
-// come after it whatever it did. The web site is a loopback server of the test's own.
+// The window's start: the update check runs when the main block starts the window, not while it
+// is built, and the result lists are there whatever the check did. The web site is a loopback
+// server of the test's own.
 
 #include <chrono>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 
@@ -24,10 +26,17 @@ class Start : public testing::Test {
         std::filesystem::file_time_type::clock::now() - std::chrono::days(Dni));
   }
 
-  TOknoRozpoznika Okno() {
-    return TOknoRozpoznika(
+  std::unique_ptr<TOknoRozpoznika> Zbudowane() {
+    return std::make_unique<TOknoRozpoznika>(
         pulpit_, TWitryna(serwer_.Adres()),
-        {.SciezkaZnacznika = znacznik_, .Teraz = TerazLokalnie, .Losuj = [] { return 42; }});
+        TSrodowiskoAktualizacji{
+            .SciezkaZnacznika = znacznik_, .Teraz = TerazLokalnie, .Losuj = [] { return 42; }});
+  }
+
+  std::unique_ptr<TOknoRozpoznika> Uruchomione() {
+    std::unique_ptr<TOknoRozpoznika> okno = Zbudowane();
+    okno->Uruchom();
+    return okno;
   }
 
   TFolderTestowy folder_;
@@ -40,15 +49,13 @@ class Start : public testing::Test {
 
 TEST_F(Start, PytanieOWersjeZTytulemOkna) {
   Postarz(8);
-  const TOknoRozpoznika okno = Okno();
+  const auto okno = Uruchomione();
   ASSERT_EQ(serwer_.Zapytania().size(), 1u);
   EXPECT_EQ(serwer_.Zapytania()[0].Wiersz,
             "GET /aktual.php?rand=42&program=Rozpoznik%20wersja%201.4 HTTP/1.1");
   EXPECT_EQ(pulpit_.Pytania,
             std::vector<std::string>{
                 cp1250::ZUtf8("Dostępna jest nowsza wersja programu. Czy chcesz zaktualizować?")});
-  EXPECT_TRUE(okno.ListaTypow && okno.ListaKategorii && okno.ListaProgramow &&
-              okno.ListaRozszerzen);
   EXPECT_TRUE(pulpit_.Adresy.empty());
   const std::optional<TCzasLokalny> czas = TPlikZnacznika(znacznik_).CzasZapisu();
   ASSERT_TRUE(czas);
@@ -59,33 +66,48 @@ TEST_F(Start, PytanieOWersjeZTytulemOkna) {
 TEST_F(Start, TakOtwieraStroneAktualizacji) {
   Postarz(8);
   pulpit_.OdpowiedzTakNie = true;
-  const TOknoRozpoznika okno = Okno();
+  const auto okno = Uruchomione();
   EXPECT_EQ(pulpit_.Adresy, std::vector<std::string>{serwer_.Adres() + "?s=rozszerzenia"});
 }
 
 TEST_F(Start, ListyPowstajaTakzeGdyPytanieZawiedzie) {
   Postarz(8);
   pulpit_.PrzyPytaniu = [] { throw std::runtime_error("pytanie zawiodło"); };
-  const TOknoRozpoznika okno = Okno();
+  const auto okno = Uruchomione();
   EXPECT_EQ(pulpit_.Pytania.size(), 1u);
-  ASSERT_TRUE(okno.ListaTypow && okno.ListaKategorii && okno.ListaProgramow &&
-              okno.ListaRozszerzen);
-  EXPECT_TRUE(okno.ListaTypow->empty());
+  EXPECT_TRUE(okno->ListaTypow.empty());
+  // The identify command works after a failed check.
+  const std::string plik = folder_.Zapisz("a.png", "\x89PNG\r\n\x1A\n");
+  pulpit_.WyboryPlikow.push_back(plik);
+  okno->Klikniecie(TKontrolka::SpeedButton1);
+  EXPECT_FALSE(okno->ListaTypow.empty());
+  EXPECT_EQ(okno->ListaTypow.size(), okno->ListaKategorii.size());
+}
+
+// Building the window asks nothing: the view that derives from it does not exist yet, and a
+// question would stand over no window. The check waits for the start.
+TEST_F(Start, PytanieDopieroPoUruchomieniu) {
+  Postarz(8);
+  const auto okno = Zbudowane();
+  EXPECT_TRUE(serwer_.Zapytania().empty());
+  EXPECT_TRUE(pulpit_.Pytania.empty());
+  okno->Uruchom();
+  EXPECT_EQ(serwer_.Zapytania().size(), 1u);
+  EXPECT_EQ(pulpit_.Pytania.size(), 1u);
 }
 
 TEST_F(Start, SwiezyZnacznikBezSieci) {
   Postarz(1);
-  const TOknoRozpoznika okno = Okno();
+  const auto okno = Uruchomione();
   EXPECT_TRUE(serwer_.Zapytania().empty());
   EXPECT_TRUE(pulpit_.Pytania.empty());
-  EXPECT_TRUE(okno.ListaTypow);
 }
 
 // Before any file has been chosen: empty boxes, no scroll bar, no notice, the line Pasek, and
 // every control as the layout table starts it.
 TEST_F(Start, StanPoczatkowyZUkladu) {
-  const TOknoRozpoznika okno = Okno();
-  const TStanOkna& stan = okno.Stan();
+  const auto okno = Uruchomione();
+  const TStanOkna& stan = okno->Stan();
   for (const TOpisKontrolki& opis : UkladOkna) {
     EXPECT_EQ(stan[opis.Kontrolka].Widoczna, opis.NaStarcie) << opis.Nazwa;
     EXPECT_EQ(stan[opis.Kontrolka].Lewa, opis.Polozenie.Lewa) << opis.Nazwa;

@@ -101,5 +101,5 @@ TEST_F(ZglosNieznanyPlik, OknoPoZgloszeniuBezZmian) {
   Wybierz(plik);
   EXPECT_EQ(okno_.Stan()[TKontrolka::Edit1].Tekst, plik);
   SprawdzBezWyniku(okno_.Stan());
-  EXPECT_TRUE(okno_.ListaTypow->empty());
+  EXPECT_TRUE(okno_.ListaTypow.empty());
 }

@@ -7,12 +7,6 @@
 
 #include "window/qt/Tekst.h"
 
-namespace {
-
-constexpr std::size_t NajdluzszyTyp = 80;
-
-}  // namespace
-
 std::string PobierzTypSystemowy(const std::string& Sciezka) {
   const QString sciezka = QFile::decodeName(QByteArray::fromStdString(Sciezka));
   // The database names a missing file by its extension alone; the shell would know nothing.
@@ -24,7 +18,5 @@ std::string PobierzTypSystemowy(const std::string& Sciezka) {
   QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
   const QString opis = typ.comment();
   QLocale::setDefault(dotychczasowy);
-  std::string nazwa = ZQString(opis);
-  if (nazwa.size() > NajdluzszyTyp) nazwa.resize(NajdluzszyTyp);
-  return nazwa;
+  return ZQString(opis);
 }

@@ -4,6 +4,6 @@
 
 // The description of the file's type in the freedesktop shared-mime-info database, looked up
 // from the real file (its name and its content), in Polish whatever the locale, since the report
-// around it is Polish; Windows-1250 text of at most 80 bytes. Empty when the file is gone or
+// around it is Polish; Windows-1250 text. Empty when the file is gone or
 // nothing is known of its type.
 std::string PobierzTypSystemowy(const std::string& Sciezka);

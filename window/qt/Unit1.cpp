@@ -12,8 +12,9 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QUrl>
-#include <optional>
+#include <utility>
 
+#include "window/DlugiTekst.h"
 #include "window/Teksty.h"
 #include "window/qt/Czcionki.h"
 #include "window/qt/Tekst.h"
@@ -41,12 +42,19 @@ void Zamaluj(QPlainTextEdit* Memo) {
   Memo->setFrameShape(QFrame::NoFrame);
 }
 
-// The one local file being dragged; several files, or anything else, are not taken.
-std::optional<QString> JedenPlik(const QMimeData* Dane) {
-  if (Dane == nullptr || !Dane->hasUrls()) return std::nullopt;
-  const QList<QUrl> adresy = Dane->urls();
-  if (adresy.size() != 1 || !adresy.front().isLocalFile()) return std::nullopt;
-  return adresy.front().toLocalFile();
+// What a drag carries, for the window to judge: its local files, and whether anything else came
+// with them.
+TUpuszczenie Upuszczone(const QMimeData* Dane) {
+  TUpuszczenie upuszczone;
+  if (Dane == nullptr) return upuszczone;
+  for (const QUrl& adres : Dane->urls()) {
+    if (adres.isLocalFile()) {
+      upuszczone.Pliki.push_back(QFile::encodeName(adres.toLocalFile()).toStdString());
+    } else {
+      upuszczone.Inne = true;
+    }
+  }
+  return upuszczone;
 }
 
 // The width left for the text inside the frame and Qt's margin of two pixels on each side.
@@ -55,14 +63,12 @@ int MiejsceNaTekst(const QLineEdit* Pole) {
   return Pole->width() - 2 * (ramka + 2);
 }
 
-// A text longer than its box shows its start or its end, and the whole of it as a tooltip.
 void UstawPole(QLineEdit* Pole, const QString& Tekst, TDlugiTekst DlugiTekst) {
   if (Pole->text() != Tekst) Pole->setText(Tekst);
-  const bool zaDlugi = Pole->fontMetrics().horizontalAdvance(Tekst) > MiejsceNaTekst(Pole);
-  const bool koniec = DlugiTekst == TDlugiTekst::PodpowiedzKoniec && zaDlugi;
-  Pole->setCursorPosition(koniec ? static_cast<int>(Tekst.size()) : 0);
-  const bool podpowiedz = DlugiTekst != TDlugiTekst::Przyciety && zaDlugi;
-  Pole->setToolTip(podpowiedz ? Tekst : QString());
+  const TWidokPola widok =
+      WidokPola(DlugiTekst, Pole->fontMetrics().horizontalAdvance(Tekst) > MiejsceNaTekst(Pole));
+  Pole->setCursorPosition(widok.OdKonca ? static_cast<int>(Tekst.size()) : 0);
+  Pole->setToolTip(widok.Podpowiedz ? Tekst : QString());
 }
 
 }  // namespace
@@ -205,7 +211,6 @@ void TForm1::PolaczZdarzenia(const TOpisKontrolki& Opis, QWidget* Kontrolka) {
   }
 }
 
-// Until the controls exist, while the behaviour is being built, its own empty version runs.
 void TForm1::PokazStan() {
   for (const TOpisKontrolki& opis : UkladOkna) PokazKontrolke(opis, Stan()[opis.Kontrolka]);
   // Setting the range and position here is drawing, not the user's move.
@@ -256,16 +261,15 @@ void TForm1::paintEvent(QPaintEvent*) {
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* Zdarzenie) {
-  if (JedenPlik(Zdarzenie->mimeData())) Zdarzenie->acceptProposedAction();
+  if (PlikUpuszczenia(Upuszczone(Zdarzenie->mimeData()))) Zdarzenie->acceptProposedAction();
 }
 
 void TForm1::dropEvent(QDropEvent* Zdarzenie) {
-  const std::optional<QString> plik = JedenPlik(Zdarzenie->mimeData());
-  if (!plik) return;
-  Zdarzenie->acceptProposedAction();
+  TUpuszczenie upuszczone = Upuszczone(Zdarzenie->mimeData());
+  if (PlikUpuszczenia(upuszczone)) Zdarzenie->acceptProposedAction();
   // The lookup runs once the drop has ended, so that the program the file came from is not
   // held up by it.
   QMetaObject::invokeMethod(
-      this, [this, sciezka = QFile::encodeName(*plik).toStdString()] { Upuszczenie(sciezka); },
+      this, [this, upuszczone = std::move(upuszczone)] { Upuszczenie(upuszczone); },
       Qt::QueuedConnection);
 }

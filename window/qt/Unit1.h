@@ -18,7 +18,8 @@ class TForm1 : public QWidget, public TOknoRozpoznika {
   Q_OBJECT
 
  public:
-  // Runs FormCreate before it returns, so before the window is first shown.
+  // Builds the window and draws its state at start; the main block then starts it (Uruchom)
+  // before showing it.
   TForm1(TPulpit& Pulpit, TWitryna Witryna, TSrodowiskoAktualizacji Srodowisko,
          QWidget* Rodzic = nullptr);
   ~TForm1() override;

@@ -12,5 +12,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int Pokazanie) {
   TPulpitWin32 pulpit;
   TAplikacja Application;
   TForm1 Form1(pulpit, WitrynaProgramu(), SrodowiskoProgramu(), Application.Uchwyt());
+  Form1.Uruchom();
   return Application.Run(Form1, Pokazanie);
 }

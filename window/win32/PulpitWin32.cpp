@@ -13,8 +13,6 @@ namespace {
 // Room for the longest path Windows knows, beyond 260 characters.
 constexpr std::size_t NajdluzszaSciezka = 32768;
 
-constexpr std::size_t NajdluzszyTyp = 80;
-
 int Pokaz(const TOknoKomunikatu& Okno) {
   return MessageBoxW(GetActiveWindow(), Okno.Tekst.c_str(), Okno.Tytul.c_str(), Okno.Styl);
 }
@@ -88,9 +86,7 @@ std::string TPulpitWin32::PobierzTypSystemowy(const std::string& Sciezka) {
   if (SHGetFileInfoW(sciezka->c_str(), 0, &informacje, sizeof(informacje), SHGFI_TYPENAME) == 0) {
     return {};
   }
-  std::string typ = NaCp1250(informacje.szTypeName);
-  if (typ.size() > NajdluzszyTyp) typ.resize(NajdluzszyTyp);
-  return typ;
+  return NaCp1250(informacje.szTypeName);
 }
 
 void TPulpitWin32::ZacznijPrace() {

@@ -12,6 +12,7 @@
 #include "text/windows/OpisBledu.h"
 #include "text/windows/Utf16.h"
 #include "window/BladAplikacji.h"
+#include "window/DlugiTekst.h"
 #include "window/Teksty.h"
 #include "window/win32/Tekst.h"
 
@@ -225,15 +226,13 @@ void TForm1::UtworzKontrolki() {
   ScrollBar1 = kontrolka(TKontrolka::ScrollBar1);
   InfoMemo = kontrolka(TKontrolka::InfoMemo);
 
-  // A box too narrow for its text shows the whole of it as a tooltip.
+  // Every box has a tooltip; one with empty text never shows.
   podpowiedzi_ =
       CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                       WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                       CW_USEDEFAULT, CW_USEDEFAULT, okno_, nullptr, Program(), nullptr);
   for (const TOpisKontrolki& opis : UkladOkna) {
-    if (opis.Rodzaj != TRodzajKontrolki::Pole || opis.DlugiTekst == TDlugiTekst::Przyciety) {
-      continue;
-    }
+    if (opis.Rodzaj != TRodzajKontrolki::Pole) continue;
     TTTOOLINFOW narzedzie{};
     narzedzie.cbSize = sizeof(narzedzie);
     narzedzie.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -244,9 +243,7 @@ void TForm1::UtworzKontrolki() {
   }
 }
 
-// Until the controls exist, while the behaviour is being built, its own empty version runs.
 void TForm1::PokazStan() {
-  if (okno_ == nullptr || ScrollBar1 == nullptr) return;
   for (const TOpisKontrolki& opis : UkladOkna) PokazKontrolke(opis, Stan()[opis.Kontrolka]);
   // Setting the range and position here is drawing: no WM_VSCROLL comes of it.
   SCROLLINFO pasek{};
@@ -324,25 +321,23 @@ void TForm1::PokazKontrolke(const TOpisKontrolki& Opis, const TStanKontrolki& St
   }
 }
 
-// A text longer than its box shows its start or its end, and the whole of it as a tooltip.
 // A text drawn again unchanged keeps the user's selection and scrolling.
 void TForm1::PokazPole(const TOpisKontrolki& Opis, const std::wstring& Tekst, bool NowyTekst) {
   const HWND pole = kontrolki_[Indeks(Opis.Kontrolka)];
   RECT miejsce{};
   SendMessageW(pole, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&miejsce));
-  const bool zaDlugi = SzerokoscTekstu(pole, Tekst) > miejsce.right - miejsce.left;
+  const TWidokPola widok =
+      WidokPola(Opis.DlugiTekst, SzerokoscTekstu(pole, Tekst) > miejsce.right - miejsce.left);
   if (NowyTekst) {
-    const bool koniec = Opis.DlugiTekst == TDlugiTekst::PodpowiedzKoniec && zaDlugi;
-    const auto pozycja = static_cast<WPARAM>(koniec ? Tekst.size() : 0);
+    const auto pozycja = static_cast<WPARAM>(widok.OdKonca ? Tekst.size() : 0);
     SendMessageW(pole, EM_SETSEL, pozycja, static_cast<LPARAM>(pozycja));
     SendMessageW(pole, EM_SCROLLCARET, 0, 0);
   }
-  if (Opis.DlugiTekst == TDlugiTekst::Przyciety) return;
   TTTOOLINFOW narzedzie{};
   narzedzie.cbSize = sizeof(narzedzie);
   narzedzie.hwnd = okno_;
   narzedzie.uId = reinterpret_cast<UINT_PTR>(pole);
-  narzedzie.lpszText = const_cast<wchar_t*>(zaDlugi ? Tekst.c_str() : L"");
+  narzedzie.lpszText = const_cast<wchar_t*>(widok.Podpowiedz ? Tekst.c_str() : L"");
   SendMessageW(podpowiedzi_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&narzedzie));
 }
 
@@ -498,16 +493,17 @@ LRESULT TForm1::Kolory(HDC Dc, HWND Kontrolka) {
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
 }
 
-// One file is taken; several at once, as the Qt window does, are not.
 void TForm1::Upusc(HDROP Upuszczone) {
-  if (DragQueryFileW(Upuszczone, 0xFFFFFFFF, nullptr, 0) == 1) {
-    const UINT dlugosc = DragQueryFileW(Upuszczone, 0, nullptr, 0);
+  upuszczone_ = {};
+  const UINT ile = DragQueryFileW(Upuszczone, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < ile; ++i) {
+    const UINT dlugosc = DragQueryFileW(Upuszczone, i, nullptr, 0);
     std::wstring sciezka(dlugosc + 1, L'\0');
-    sciezka.resize(DragQueryFileW(Upuszczone, 0, sciezka.data(), dlugosc + 1));
-    upuszczony_ = ZUtf16(sciezka);
-    PostMessageW(okno_, WM_UPUSZCZONO, 0, 0);
+    sciezka.resize(DragQueryFileW(Upuszczone, i, sciezka.data(), dlugosc + 1));
+    upuszczone_.Pliki.push_back(ZUtf16(sciezka));
   }
   DragFinish(Upuszczone);
+  PostMessageW(okno_, WM_UPUSZCZONO, 0, 0);
 }
 
 HWND TForm1::NastepnaWKolejnosci(HWND Od, bool Wstecz) const {
@@ -585,7 +581,7 @@ LRESULT TForm1::Obsluz(HWND Okno, UINT Komunikat, WPARAM W, LPARAM L) {
       Upusc(reinterpret_cast<HDROP>(W));
       return 0;
     case WM_UPUSZCZONO:
-      Upuszczenie(std::exchange(upuszczony_, std::string()));
+      Upuszczenie(std::exchange(upuszczone_, TUpuszczenie()));
       return 0;
     case WM_DPICHANGED: {
       dpi_ = LOWORD(W);

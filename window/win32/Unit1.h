@@ -18,8 +18,9 @@ class TPulpit;
 
 class TForm1 : public TOknoRozpoznika {
  public:
-  // Runs FormCreate before the window exists, so before it is first shown. `Wlasciciel` is the
-  // application's window, which stands for the program on the task bar.
+  // Builds the window hidden and draws its state at start; the main block then starts it
+  // (Uruchom) before showing it. `Wlasciciel` is the application's window, which stands for the
+  // program on the task bar.
   TForm1(TPulpit& Pulpit, TWitryna Witryna, TSrodowiskoAktualizacji Srodowisko,
          HWND Wlasciciel = nullptr);
   ~TForm1() override;
@@ -103,6 +104,6 @@ class TForm1 : public TOknoRozpoznika {
   // The control that had the focus when the window last lost it.
   HWND fokus_ = nullptr;
   HBRUSH czarny_ = nullptr;
-  // The path of a drop, identified once the drop has ended.
-  std::string upuszczony_;
+  // What a drop brought, handed on once the drop has ended.
+  TUpuszczenie upuszczone_;
 };

@@ -25,7 +25,7 @@ TEST_F(PolecenieRozpoznaj, NieczytelnyPlikWOknieBledu) {
     Wybierz(sciezka);
     EXPECT_EQ(okno_.Stan()[TKontrolka::Edit1].Tekst, sciezka);
     SprawdzBezWyniku(okno_.Stan());
-    EXPECT_TRUE(okno_.ListaTypow->empty());
+    EXPECT_TRUE(okno_.ListaTypow.empty());
   }
   EXPECT_EQ(pulpit_.Bledy, oczekiwane);
   EXPECT_TRUE(pulpit_.Potwierdzenia.empty());

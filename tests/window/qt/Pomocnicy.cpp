@@ -5,6 +5,7 @@
 std::unique_ptr<TForm1> PokazaneOkno(TPulpitTestowy& Pulpit, const TFolderTestowy& Folder) {
   auto okno =
       std::make_unique<TForm1>(Pulpit, TWitryna(AdresTestowy), SrodowiskoBezZnacznika(Folder));
+  okno->Uruchom();
   okno->show();
   if (!QTest::qWaitForWindowExposed(okno.get())) qFatal("the window was not shown");
   return okno;

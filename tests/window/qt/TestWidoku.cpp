@@ -36,7 +36,7 @@ class TestWidoku : public QObject {
     pulpit_.WyboryPlikow.push_back(trzy);
     QTest::mouseClick(okno_->SpeedButton1, Qt::LeftButton);
     QCOMPARE(okno_->Edit1->text(), WQt(trzy));
-    QCOMPARE(okno_->TypEdit->text(), NaQString((*okno_->ListaTypow)[0]));
+    QCOMPARE(okno_->TypEdit->text(), NaQString(okno_->ListaTypow[0]));
     QCOMPARE(okno_->ScrollBar1->maximum(), 2);
     QVERIFY(okno_->ScrollBar1->isVisible());
     QVERIFY(okno_->Pasek->isHidden());
@@ -46,8 +46,8 @@ class TestWidoku : public QObject {
     okno_->ScrollBar1->setFocus();
     QTest::keyClick(okno_->ScrollBar1, Qt::Key_Down);
     QCOMPARE(okno_->ScrollBar1->value(), 1);
-    QCOMPARE(okno_->TypEdit->text(), NaQString((*okno_->ListaTypow)[1]));
-    QCOMPARE(okno_->KategoriaEdit->text(), NaQString((*okno_->ListaKategorii)[1]));
+    QCOMPARE(okno_->TypEdit->text(), NaQString(okno_->ListaTypow[1]));
+    QCOMPARE(okno_->KategoriaEdit->text(), NaQString(okno_->ListaKategorii[1]));
     QCOMPARE(okno_->Edit1->text(), WQt(trzy));
   }
 

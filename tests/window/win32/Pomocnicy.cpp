@@ -143,6 +143,7 @@ void ZapiszPng(const TObraz& Obraz, const std::string& Sciezka) {
 OknoWin32::OknoWin32()
     : okno_(std::make_unique<TForm1>(pulpit_, TWitryna(AdresTestowy),
                                      SrodowiskoBezZnacznika(folder_))) {
+  okno_->Uruchom();
   ShowWindow(okno_->Uchwyt(), SW_SHOWNORMAL);
   Pompuj();
 }

@@ -113,9 +113,9 @@ TEST_F(OknoWin32, RamaOkna) {
 // width; each step of the bar shows the next candidate, and the bar stops at its ends.
 TEST_F(OknoWin32, NiejednoznacznyWynikIPasek) {
   Wybierz(trzy_);
-  ASSERT_EQ(okno_->ListaTypow->size(), 3u);
+  ASSERT_EQ(okno_->ListaTypow.size(), 3u);
   EXPECT_EQ(TekstKontrolki(okno_->Edit1), Szeroki(trzy_));
-  EXPECT_EQ(TekstKontrolki(okno_->TypEdit), ZCp((*okno_->ListaTypow)[0]));
+  EXPECT_EQ(TekstKontrolki(okno_->TypEdit), ZCp(okno_->ListaTypow[0]));
   EXPECT_TRUE(Widoczna(okno_->ScrollBar1));
   EXPECT_FALSE(Widoczna(okno_->Pasek));
   EXPECT_TRUE(Widoczna(okno_->InfoLabel));
@@ -136,15 +136,15 @@ TEST_F(OknoWin32, NiejednoznacznyWynikIPasek) {
   };
   przewin(SB_LINEDOWN);
   EXPECT_EQ(GetScrollPos(okno_->ScrollBar1, SB_CTL), 1);
-  EXPECT_EQ(TekstKontrolki(okno_->TypEdit), ZCp((*okno_->ListaTypow)[1]));
-  EXPECT_EQ(TekstKontrolki(okno_->KategoriaEdit), ZCp((*okno_->ListaKategorii)[1]));
+  EXPECT_EQ(TekstKontrolki(okno_->TypEdit), ZCp(okno_->ListaTypow[1]));
+  EXPECT_EQ(TekstKontrolki(okno_->KategoriaEdit), ZCp(okno_->ListaKategorii[1]));
   EXPECT_EQ(TekstKontrolki(okno_->Edit1), Szeroki(trzy_));
   przewin(SB_PAGEDOWN);
   przewin(SB_LINEDOWN);
   EXPECT_EQ(GetScrollPos(okno_->ScrollBar1, SB_CTL), 2);
-  EXPECT_EQ(TekstKontrolki(okno_->TypEdit), ZCp((*okno_->ListaTypow)[2]));
+  EXPECT_EQ(TekstKontrolki(okno_->TypEdit), ZCp(okno_->ListaTypow[2]));
   przewin(SB_TOP);
-  EXPECT_EQ(TekstKontrolki(okno_->TypEdit), ZCp((*okno_->ListaTypow)[0]));
+  EXPECT_EQ(TekstKontrolki(okno_->TypEdit), ZCp(okno_->ListaTypow[0]));
 
   // One candidate after several: no bar, no notice, the line back.
   przewin(SB_BOTTOM);
@@ -152,7 +152,7 @@ TEST_F(OknoWin32, NiejednoznacznyWynikIPasek) {
   EXPECT_FALSE(Widoczna(okno_->ScrollBar1));
   EXPECT_FALSE(Widoczna(okno_->InfoLabel));
   EXPECT_TRUE(Widoczna(okno_->Pasek));
-  EXPECT_EQ(TekstKontrolki(okno_->TypEdit), ZCp((*okno_->ListaTypow)[0]));
+  EXPECT_EQ(TekstKontrolki(okno_->TypEdit), ZCp(okno_->ListaTypow[0]));
 }
 
 // The programs box shows each program on a line of its own.
@@ -161,7 +161,7 @@ TEST_F(OknoWin32, ProgramyWierszami) {
   const std::wstring programy = TekstKontrolki(okno_->ProgramyMemo);
   EXPECT_EQ(programy, [&] {
     std::wstring oczekiwane;
-    for (const wchar_t znak : ZCp((*okno_->ListaProgramow)[0])) {
+    for (const wchar_t znak : ZCp(okno_->ListaProgramow[0])) {
       oczekiwane += znak == L'\r' ? std::wstring(L"\r\n") : std::wstring(1, znak);
     }
     return oczekiwane;
