@@ -13,6 +13,7 @@
 #include "text/windows/Utf16.h"
 #include "window/BladAplikacji.h"
 #include "window/Teksty.h"
+#include "window/win32/Tahoma.h"
 #include "window/win32/Tekst.h"
 
 namespace {
@@ -141,6 +142,7 @@ int TForm1::Skaluj(int Piksele) const {
 }
 
 void TForm1::UtworzCzcionki() {
+  ZapewnijTahome();
   for (const TOpisKontrolki& opis : UkladOkna) {
     if (opis.Czcionka == 0) continue;
     HFONT& czcionka = czcionki_[Indeks(opis.Kontrolka)];
@@ -658,6 +660,8 @@ LRESULT TForm1::ObsluzKontrolke(HWND Okno, UINT Komunikat, WPARAM W, LPARAM L) {
       return opis.Klikalna || opis.Odnosnik ? HTCLIENT : HTTRANSPARENT;
     case WM_ERASEBKGND:
       return 1;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(czcionki_[i]);
     case WM_PAINT: {
       PAINTSTRUCT malowanie{};
       const HDC dc = BeginPaint(kontrolka, &malowanie);
