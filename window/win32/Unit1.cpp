@@ -14,6 +14,7 @@
 #include "window/BladAplikacji.h"
 #include "window/DlugiTekst.h"
 #include "window/Teksty.h"
+#include "window/win32/Tahoma.h"
 #include "window/win32/Tekst.h"
 
 namespace {
@@ -142,6 +143,7 @@ int TForm1::Skaluj(int Piksele) const {
 }
 
 void TForm1::UtworzCzcionki() {
+  ZapewnijTahome();
   for (const TOpisKontrolki& opis : UkladOkna) {
     if (opis.Czcionka == 0) continue;
     HFONT& czcionka = czcionki_[Indeks(opis.Kontrolka)];
@@ -654,6 +656,8 @@ LRESULT TForm1::ObsluzKontrolke(HWND Okno, UINT Komunikat, WPARAM W, LPARAM L) {
       return opis.Klikalna || opis.Odnosnik ? HTCLIENT : HTTRANSPARENT;
     case WM_ERASEBKGND:
       return 1;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(czcionki_[i]);
     case WM_PAINT: {
       PAINTSTRUCT malowanie{};
       const HDC dc = BeginPaint(kontrolka, &malowanie);
