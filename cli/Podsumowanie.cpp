@@ -45,6 +45,9 @@ void TPodsumowanie::Dolicz(const TSladPliku& Plik) {
     case TStan::Nieczytelny:
       ++nieczytelne_;
       return;
+    case TStan::Dowiazanie:
+      ++dowiazania_;
+      return;
     case TStan::Nierozpoznany:
       ++nierozpoznane_;
       return;
@@ -64,6 +67,7 @@ std::string TPodsumowanie::Tekst(double Sekundy_) const {
            ")\n";
   tekst += "  extension mismatches: " + std::to_string(niezgodne_) + '\n';
   tekst += "  unreadable paths: " + std::to_string(nieczytelne_) + '\n';
+  tekst += "  symbolic links, not followed: " + std::to_string(dowiazania_) + '\n';
   tekst += "  time: " + Sekundy(Sekundy_) + " s\n";
   DopiszLiczby(tekst, "by type", typy_);
   DopiszLiczby(tekst, "by category", kategorie_);
@@ -77,6 +81,7 @@ std::string TPodsumowanie::Json(double Sekundy_) const {
                                                  {"unrecognised", nierozpoznane_},
                                                  {"mismatches", niezgodne_},
                                                  {"unreadable", nieczytelne_},
+                                                 {"links", dowiazania_},
                                                  {"seconds", Sekundy_},
                                                  {"types", typy_},
                                                  {"categories", kategorie_}}}};

@@ -8,7 +8,9 @@
 #include "engine/Klucz.h"
 #include "engine/ObslugaBaz.h"
 
-enum class TStan { Rozpoznany, Nierozpoznany, Nieczytelny };
+// Dowiazanie: a symbolic link the walk met, listed as one and never identified; Rozpoznaj never
+// gives it.
+enum class TStan { Rozpoznany, Nierozpoznany, Nieczytelny, Dowiazanie };
 
 // What is known of one file. Reused from file to file, so that the list keeps its storage.
 struct TRozpoznanie {

@@ -3,7 +3,9 @@
 #include <windows.h>
 #include <winternl.h>
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -42,13 +44,72 @@ std::wstring BezLimituDlugosci(const std::wstring& sciezka) {
   return L"\\\\?\\" + pelna;
 }
 
-TRodzajWpisu Rodzaj(DWORD atrybuty) {
-  const bool dowiazanie = atrybuty & FILE_ATTRIBUTE_REPARSE_POINT;
-  if (atrybuty & FILE_ATTRIBUTE_DIRECTORY) {
-    return dowiazanie ? TRodzajWpisu::DowiazanieDoFolderu : TRodzajWpisu::Folder;
+// For a reparse point the listing gives the point's tag where the size of extended attributes
+// would be. A tag that names another file (a symbolic link, a junction, a WSL link) makes the
+// entry a link; so does a point that gives no tag at all, as Wine shows a Unix link to a folder.
+// Other points (cloud files, deduplicated files) are the entry's own storage, and it stays what
+// it is.
+TRodzajWpisu Rodzaj(DWORD atrybuty, DWORD znacznik) {
+  if ((atrybuty & FILE_ATTRIBUTE_REPARSE_POINT) &&
+      (znacznik == 0 || IsReparseTagNameSurrogate(znacznik))) {
+    return TRodzajWpisu::Dowiazanie;
   }
+  if (atrybuty & FILE_ATTRIBUTE_DIRECTORY) return TRodzajWpisu::Folder;
   if (atrybuty & FILE_ATTRIBUTE_DEVICE) return TRodzajWpisu::Nieregularny;
-  return dowiazanie ? TRodzajWpisu::DowiazanieDoPliku : TRodzajWpisu::Plik;
+  return TRodzajWpisu::Plik;
+}
+
+// The WSL's link, whose target is UTF-8 after a version number.
+constexpr DWORD ZnacznikDowiazaniaLinuksa = 0xA000001D;
+
+// The parts of the system's REPARSE_DATA_BUFFER that this reads, which the user-mode headers
+// don't declare: a symbolic link's or junction's names lie in the UTF-16 text after `Nazwy`
+// (after a DWORD of flags for a symbolic link).
+struct TNaglowekPunktu {
+  DWORD Znacznik;
+  WORD DlugoscDanych;
+  WORD Zarezerwowane;
+};
+struct TNazwyPunktu {
+  WORD OdZastepczej;
+  WORD DlugoscZastepczej;
+  WORD OdWyswietlanej;
+  WORD DlugoscWyswietlanej;
+};
+
+// The target as the point holds it: the name meant for people where there is one, else the
+// name the system follows.
+std::optional<std::string> CelZPunktu(const std::byte* dane, std::size_t dlugosc) {
+  TNaglowekPunktu naglowek;
+  if (dlugosc < sizeof naglowek) return std::nullopt;
+  std::memcpy(&naglowek, dane, sizeof naglowek);
+  const std::byte* tresc = dane + sizeof naglowek;
+  const std::size_t dlugoscTresci =
+      std::min<std::size_t>(naglowek.DlugoscDanych, dlugosc - sizeof naglowek);
+  if (naglowek.Znacznik == ZnacznikDowiazaniaLinuksa) {
+    if (dlugoscTresci < sizeof(DWORD)) return std::nullopt;
+    return std::string(reinterpret_cast<const char*>(tresc + sizeof(DWORD)),
+                       dlugoscTresci - sizeof(DWORD));
+  }
+  std::size_t odTekstu = sizeof(TNazwyPunktu);
+  if (naglowek.Znacznik == IO_REPARSE_TAG_SYMLINK) {
+    odTekstu += sizeof(DWORD);
+  } else if (naglowek.Znacznik != IO_REPARSE_TAG_MOUNT_POINT) {
+    return std::nullopt;
+  }
+  TNazwyPunktu nazwy;
+  if (dlugoscTresci < odTekstu) return std::nullopt;
+  std::memcpy(&nazwy, tresc, sizeof nazwy);
+  const auto nazwa = [&](std::size_t od, std::size_t bajtow) -> std::optional<std::wstring> {
+    if (bajtow == 0 || od + bajtow > dlugoscTresci - odTekstu) return std::nullopt;
+    std::wstring tekst(bajtow / sizeof(wchar_t), L'\0');
+    std::memcpy(tekst.data(), tresc + odTekstu + od, tekst.size() * sizeof(wchar_t));
+    return tekst;
+  };
+  std::optional<std::wstring> cel = nazwa(nazwy.OdWyswietlanej, nazwy.DlugoscWyswietlanej);
+  if (!cel) cel = nazwa(nazwy.OdZastepczej, nazwy.DlugoscZastepczej);
+  if (!cel) return std::nullopt;
+  return ZUtf16(*cel);
 }
 
 }  // namespace
@@ -132,7 +193,7 @@ bool TFolder::Wypisz(std::vector<TWpisFolderu>& Wpisy, std::string& Blad) const 
       const std::wstring_view nazwa(wpis->FileName, wpis->FileNameLength / sizeof(wchar_t));
       if (nazwa != L"." && nazwa != L"..") {
         // UTF-8 names, so that the walk sorts them in the same byte order as on Linux.
-        Wpisy.push_back({ZUtf16(nazwa), Rodzaj(wpis->FileAttributes)});
+        Wpisy.push_back({ZUtf16(nazwa), Rodzaj(wpis->FileAttributes, wpis->EaSize)});
       }
       if (wpis->NextEntryOffset == 0) break;
       od += wpis->NextEntryOffset;
@@ -145,6 +206,35 @@ bool TFolder::Wypisz(std::vector<TWpisFolderu>& Wpisy, std::string& Blad) const 
   return false;
 }
 
+std::optional<std::string> TFolder::CelDowiazania(const std::string& Nazwa,
+                                                  std::string& Blad) const {
+  const std::optional<std::wstring> nazwa = NaUtf16(Nazwa);
+  if (!nazwa) {
+    Blad = OpisBleduSystemu(ERROR_NO_UNICODE_TRANSLATION);
+    return std::nullopt;
+  }
+  HANDLE punkt = INVALID_HANDLE_VALUE;
+  const DWORD kod = OtworzWFolderze(UchwytSystemu(uchwyt_), *nazwa, FILE_READ_ATTRIBUTES,
+                                    WspoldzielenieFolderu, FILE_OPEN_REPARSE_POINT, punkt);
+  if (kod != ERROR_SUCCESS) {
+    Blad = OpisBleduSystemu(kod);
+    return std::nullopt;
+  }
+  std::vector<std::byte> dane(MAXIMUM_REPARSE_DATA_BUFFER_SIZE);
+  DWORD dlugosc = 0;
+  const bool odczytany = DeviceIoControl(punkt, FSCTL_GET_REPARSE_POINT, nullptr, 0, dane.data(),
+                                         static_cast<DWORD>(dane.size()), &dlugosc, nullptr);
+  const DWORD blad = GetLastError();
+  CloseHandle(punkt);
+  if (!odczytany) {
+    Blad = OpisBleduSystemu(blad);
+    return std::nullopt;
+  }
+  std::optional<std::string> cel = CelZPunktu(dane.data(), dlugosc);
+  if (!cel) Blad = "A link whose target this program can't read";
+  return cel;
+}
+
 // Anything but a folder goes to the identification, whose opening of the path refuses devices
 // such as "CON" and says why a path can't be read.
 std::optional<TRodzajWpisu> RodzajSciezki(const std::string& Sciezka, std::string&) {
@@ -153,7 +243,7 @@ std::optional<TRodzajWpisu> RodzajSciezki(const std::string& Sciezka, std::strin
   if (atrybuty != INVALID_FILE_ATTRIBUTES && (atrybuty & FILE_ATTRIBUTE_DIRECTORY)) {
     return TRodzajWpisu::Folder;
   }
-  return TRodzajWpisu::DowiazanieDoPliku;
+  return TRodzajWpisu::Plik;
 }
 
 // "C:\dane", "C:\dane\", "C:" and "\\serwer\udzial" all take a name after them; a path the user
