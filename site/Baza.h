@@ -29,7 +29,9 @@ struct TZapisanyWiersz {
 // Safe to share between the server's threads: one connection, used by one thread at a time.
 class TBaza {
  public:
-  // Opens or creates the file, in WAL mode. Throws EBladBazy.
+  // Opens or creates the file, in WAL mode with every commit synced to the disk before it
+  // returns, so that a report once answered survives a power cut. Throws EBladBazy, also when the
+  // file can't be kept that way.
   explicit TBaza(const std::string& Sciezka);
   ~TBaza();
   TBaza(const TBaza&) = delete;
@@ -41,8 +43,14 @@ class TBaza {
   // Every stored report, ordered by bytes, extension, then the most frequent first.
   std::vector<TZapisanyWiersz> Wiersze();
 
+  // How the connection keeps the file, as SQLite reports it: "journal wal, synchronous 2".
+  std::string Trwalosc();
+
  private:
   struct TPolecenie;
+  // The pragma's value as text; empty when it can't be read.
+  std::string Pragma(const char* Nazwa);
+
   sqlite3* baza_ = nullptr;
   std::unique_ptr<TPolecenie> zapis_;
   std::unique_ptr<TPolecenie> odczyt_;
