@@ -2,6 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <exception>
+#include <utility>
+
 namespace {
 
 constexpr const char* Schemat = R"sql(
@@ -89,19 +92,76 @@ TBaza::~TBaza() {
   sqlite3_close(baza_);
 }
 
+struct TBaza::TOczekujacy {
+  const TZgloszenie& Zgloszenie;
+  const std::string& Czas;
+  bool Gotowe = false;
+  std::optional<std::string> Blad;
+};
+
 void TBaza::Zapisz(const TZgloszenie& Zgloszenie, const std::string& Czas) {
+  // A sync of the disk costs about as much for many reports as for one. Whoever finds no commit
+  // under way commits everything waiting, its own report included; the others wait, and the
+  // reports that come meanwhile make the next batch.
+  TOczekujacy moj{Zgloszenie, Czas, false, std::nullopt};
+  std::unique_lock kolejka(strazKolejki_);
+  kolejka_.push_back(&moj);
+  while (!moj.Gotowe) {
+    if (zapisuje_) {
+      zapisane_.wait(kolejka);
+      continue;
+    }
+    zapisuje_ = true;
+    const std::vector<TOczekujacy*> partia = std::exchange(kolejka_, {});
+    kolejka.unlock();
+    std::optional<std::string> blad;
+    try {
+      blad = ZapiszPartie(partia);
+    } catch (const std::exception& e) {
+      blad = e.what();
+    }
+    kolejka.lock();
+    for (TOczekujacy* oczekujacy : partia) {
+      oczekujacy->Blad = blad;
+      oczekujacy->Gotowe = true;
+    }
+    zapisuje_ = false;
+    zapisane_.notify_all();
+  }
+  if (moj.Blad) throw EBladBazy("cannot store report: " + *moj.Blad);
+}
+
+std::optional<std::string> TBaza::Wykonaj(const char* Polecenie) {
+  if (sqlite3_exec(baza_, Polecenie, nullptr, nullptr, nullptr) == SQLITE_OK) return std::nullopt;
+  return sqlite3_errmsg(baza_);
+}
+
+std::optional<std::string> TBaza::ZapiszPartie(const std::vector<TOczekujacy*>& Partia) {
   const std::lock_guard blokada(straz_);
+  if (auto blad = Wykonaj("BEGIN IMMEDIATE;")) return blad;
   sqlite3_stmt* p = zapis_->Polecenie;
-  zapis_->Wiaz(1, Zgloszenie.Bajty);
-  zapis_->Wiaz(2, Zgloszenie.Rozszerzenie);
-  zapis_->Wiaz(3, Zgloszenie.Typ);
-  sqlite3_bind_int64(p, 4, Zgloszenie.Rozmiar);
-  zapis_->Wiaz(5, Czas);
-  const int wynik = sqlite3_step(p);
-  sqlite3_reset(p);
-  sqlite3_clear_bindings(p);
-  if (wynik != SQLITE_DONE)
-    throw EBladBazy(std::string("cannot store report: ") + sqlite3_errstr(wynik));
+  for (const TOczekujacy* oczekujacy : Partia) {
+    const TZgloszenie& z = oczekujacy->Zgloszenie;
+    zapis_->Wiaz(1, z.Bajty);
+    zapis_->Wiaz(2, z.Rozszerzenie);
+    zapis_->Wiaz(3, z.Typ);
+    sqlite3_bind_int64(p, 4, z.Rozmiar);
+    zapis_->Wiaz(5, oczekujacy->Czas);
+    const int wynik = sqlite3_step(p);
+    sqlite3_reset(p);
+    sqlite3_clear_bindings(p);
+    if (wynik != SQLITE_DONE) {
+      Wykonaj("ROLLBACK;");
+      return sqlite3_errstr(wynik);
+    }
+  }
+  // A failed commit leaves the transaction open; it is rolled back so that the next batch starts
+  // clean, and none of this one counts as stored.
+  if (auto blad = Wykonaj("COMMIT;")) {
+    Wykonaj("ROLLBACK;");
+    return blad;
+  }
+  return std::nullopt;
 }
 
 std::string TBaza::Pragma(const char* Nazwa) {
