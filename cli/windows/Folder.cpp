@@ -3,12 +3,11 @@
 #include <windows.h>
 #include <winternl.h>
 
-#include <algorithm>
 #include <cstddef>
-#include <cstring>
 #include <optional>
 #include <string_view>
 
+#include "cli/windows/CelPunktu.h"
 #include "engine/windows/OtworzWFolderze.h"
 #include "text/windows/OpisBledu.h"
 #include "text/windows/Utf16.h"
@@ -57,59 +56,6 @@ TRodzajWpisu Rodzaj(DWORD atrybuty, DWORD znacznik) {
   if (atrybuty & FILE_ATTRIBUTE_DIRECTORY) return TRodzajWpisu::Folder;
   if (atrybuty & FILE_ATTRIBUTE_DEVICE) return TRodzajWpisu::Nieregularny;
   return TRodzajWpisu::Plik;
-}
-
-// The WSL's link, whose target is UTF-8 after a version number.
-constexpr DWORD ZnacznikDowiazaniaLinuksa = 0xA000001D;
-
-// The parts of the system's REPARSE_DATA_BUFFER that this reads, which the user-mode headers
-// don't declare: a symbolic link's or junction's names lie in the UTF-16 text after `Nazwy`
-// (after a DWORD of flags for a symbolic link).
-struct TNaglowekPunktu {
-  DWORD Znacznik;
-  WORD DlugoscDanych;
-  WORD Zarezerwowane;
-};
-struct TNazwyPunktu {
-  WORD OdZastepczej;
-  WORD DlugoscZastepczej;
-  WORD OdWyswietlanej;
-  WORD DlugoscWyswietlanej;
-};
-
-// The target as the point holds it: the name meant for people where there is one, else the
-// name the system follows.
-std::optional<std::string> CelZPunktu(const std::byte* dane, std::size_t dlugosc) {
-  TNaglowekPunktu naglowek;
-  if (dlugosc < sizeof naglowek) return std::nullopt;
-  std::memcpy(&naglowek, dane, sizeof naglowek);
-  const std::byte* tresc = dane + sizeof naglowek;
-  const std::size_t dlugoscTresci =
-      std::min<std::size_t>(naglowek.DlugoscDanych, dlugosc - sizeof naglowek);
-  if (naglowek.Znacznik == ZnacznikDowiazaniaLinuksa) {
-    if (dlugoscTresci < sizeof(DWORD)) return std::nullopt;
-    return std::string(reinterpret_cast<const char*>(tresc + sizeof(DWORD)),
-                       dlugoscTresci - sizeof(DWORD));
-  }
-  std::size_t odTekstu = sizeof(TNazwyPunktu);
-  if (naglowek.Znacznik == IO_REPARSE_TAG_SYMLINK) {
-    odTekstu += sizeof(DWORD);
-  } else if (naglowek.Znacznik != IO_REPARSE_TAG_MOUNT_POINT) {
-    return std::nullopt;
-  }
-  TNazwyPunktu nazwy;
-  if (dlugoscTresci < odTekstu) return std::nullopt;
-  std::memcpy(&nazwy, tresc, sizeof nazwy);
-  const auto nazwa = [&](std::size_t od, std::size_t bajtow) -> std::optional<std::wstring> {
-    if (bajtow == 0 || od + bajtow > dlugoscTresci - odTekstu) return std::nullopt;
-    std::wstring tekst(bajtow / sizeof(wchar_t), L'\0');
-    std::memcpy(tekst.data(), tresc + odTekstu + od, tekst.size() * sizeof(wchar_t));
-    return tekst;
-  };
-  std::optional<std::wstring> cel = nazwa(nazwy.OdWyswietlanej, nazwy.DlugoscWyswietlanej);
-  if (!cel) cel = nazwa(nazwy.OdZastepczej, nazwy.DlugoscZastepczej);
-  if (!cel) return std::nullopt;
-  return ZUtf16(*cel);
 }
 
 }  // namespace
@@ -226,12 +172,14 @@ std::optional<std::string> TFolder::CelDowiazania(const std::string& Nazwa,
                                          static_cast<DWORD>(dane.size()), &dlugosc, nullptr);
   const DWORD blad = GetLastError();
   CloseHandle(punkt);
-  if (!odczytany) {
+  // Wine shows a Unix link to a folder as a reparse point that holds nothing.
+  if (!odczytany && blad != ERROR_NOT_A_REPARSE_POINT) {
     Blad = OpisBleduSystemu(blad);
     return std::nullopt;
   }
-  std::optional<std::string> cel = CelZPunktu(dane.data(), dlugosc);
-  if (!cel) Blad = "A link whose target this program can't read";
+  std::optional<std::string> cel =
+      odczytany ? CelPunktu(dane.data(), dlugosc) : std::optional<std::string>();
+  if (!cel) Blad = "Symbolic link whose target can't be read; not followed";
   return cel;
 }
 
