@@ -45,9 +45,10 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "tells what a file really is from its firs
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Rozpoznik identifies a file by its first 80 bytes, matched against a built-in
 catalogue of 576 file-type descriptions and behind them a supplement of 489 of
-today's formats, whatever the file's name says. Its window shows the file's type, category and the programs that open it; when
-several descriptions fit, a scroll bar steps through them. rozpoznik-cli does
-the same from the command line for many files at once, as text or JSON.
+today's formats, whatever the file's name says. Its window shows the file's
+type, category and the programs that open it; when several descriptions fit, a
+scroll bar steps through them. rozpoznik-cli does the same from the command
+line for many files at once, as text or JSON.
 .
 The interface and the descriptions are in Polish.")
 
