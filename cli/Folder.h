@@ -15,10 +15,12 @@
 
 enum class TRodzajWpisu {
   Plik,
-  DowiazanieDoPliku,  // followed, as the user's tools follow it
   Folder,
-  DowiazanieDoFolderu,  // not followed: it could lead back up into a loop
-  Nieregularny,         // a pipe, socket or device: never opened
+  // A symbolic link (on Windows also a junction), whatever it leads to: never followed, since
+  // the tree's author chooses where it points, and a walk run by someone with more rights than
+  // the author would read what the author can't.
+  Dowiazanie,
+  Nieregularny,  // a pipe, socket or device: never opened
 };
 
 struct TWpisFolderu {
@@ -57,6 +59,11 @@ class TFolder {
   // can't be read to its end.
   bool Wypisz(std::vector<TWpisFolderu>& Wpisy, std::string& Blad) const;
 
+  // Where the link `Nazwa` in this folder points, as the link itself holds it, read without
+  // following it. Nothing, with the reason in `Blad`, when the entry is no longer a link or holds
+  // no target this program can read.
+  std::optional<std::string> CelDowiazania(const std::string& Nazwa, std::string& Blad) const;
+
   TTozsamoscFolderu Tozsamosc() const { return tozsamosc_; }
   TUchwytFolderu Uchwyt() const { return static_cast<TUchwytFolderu>(uchwyt_); }
 
@@ -69,9 +76,8 @@ class TFolder {
   TTozsamoscFolderu tozsamosc_;
 };
 
-// What the path given by the user names, a symbolic link followed (a file is then a
-// DowiazanieDoPliku, opened following links); nothing, with the system's words in `Blad`, when
-// it can't be looked at.
+// What the path given by the user names, a symbolic link followed, as the user asked for that
+// path (never Dowiazanie); nothing, with the system's words in `Blad`, when it can't be looked at.
 std::optional<TRodzajWpisu> RodzajSciezki(const std::string& Sciezka, std::string& Blad);
 
 // Appends an entry's name to the path of its folder, joined as the system writes paths.

@@ -41,6 +41,10 @@ TSladPliku Slad(const TRozpoznanie& Wynik) {
 }
 
 void TPodsumowanie::Dolicz(const TSladPliku& Plik) {
+  if (Plik.Dowiazanie) {
+    ++dowiazania_;
+    return;
+  }
   switch (Plik.Stan) {
     case TStan::Nieczytelny:
       ++nieczytelne_;
@@ -64,6 +68,7 @@ std::string TPodsumowanie::Tekst(double Sekundy_) const {
            ")\n";
   tekst += "  extension mismatches: " + std::to_string(niezgodne_) + '\n';
   tekst += "  unreadable paths: " + std::to_string(nieczytelne_) + '\n';
+  tekst += "  symbolic links, not followed: " + std::to_string(dowiazania_) + '\n';
   tekst += "  time: " + Sekundy(Sekundy_) + " s\n";
   DopiszLiczby(tekst, "by type", typy_);
   DopiszLiczby(tekst, "by category", kategorie_);
@@ -77,6 +82,7 @@ std::string TPodsumowanie::Json(double Sekundy_) const {
                                                  {"unrecognised", nierozpoznane_},
                                                  {"mismatches", niezgodne_},
                                                  {"unreadable", nieczytelne_},
+                                                 {"links", dowiazania_},
                                                  {"seconds", Sekundy_},
                                                  {"types", typy_},
                                                  {"categories", kategorie_}}}};

@@ -1,7 +1,7 @@
 #pragma once
 
 // What a run found in total: counts by type and category, recognised and not, extension
-// mismatches, unreadable paths and the time taken.
+// mismatches, unreadable paths, symbolic links left unfollowed and the time taken.
 
 #include <cstdint>
 #include <map>
@@ -12,6 +12,8 @@
 // What the summary needs of one identified file, taken where it was identified.
 struct TSladPliku {
   TStan Stan = TStan::Nieczytelny;
+  // A symbolic link the walk listed and never identified; Stan means nothing then.
+  bool Dowiazanie = false;
   bool Niezgodne = false;
   const TOpisPliku* Pierwszy = nullptr;  // the first candidate
 };
@@ -22,7 +24,7 @@ class TPodsumowanie {
  public:
   // A recognised file counts under the type and category of its first candidate, the one the
   // window shows first, so that the counts add up to the recognised files. An unreadable path
-  // counts only as such.
+  // counts only as such, and so does a symbolic link the walk did not follow.
   void Dolicz(const TSladPliku& Plik);
 
   // Lines for standard error, most frequent types and categories first.
@@ -35,6 +37,7 @@ class TPodsumowanie {
   std::uint64_t nierozpoznane_ = 0;
   std::uint64_t niezgodne_ = 0;
   std::uint64_t nieczytelne_ = 0;
+  std::uint64_t dowiazania_ = 0;
   std::map<std::string, std::uint64_t> typy_;  // UTF-8
   std::map<std::string, std::uint64_t> kategorie_;
 };

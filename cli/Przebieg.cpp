@@ -27,10 +27,12 @@ constexpr std::size_t PlikowWPaczce = 32;
 // handles: 256 files.
 constexpr std::size_t OknoPaczek = 8;
 
-// A file to identify, or a path the walk could not use, which only needs reporting in its turn.
+// A file to identify, or a path the walk could not use or a symbolic link it did not follow,
+// which only need reporting in their turn.
 struct TZadanie {
   TPlikDoRozpoznania Plik;
   std::optional<std::string> Blad;
+  std::optional<std::string> CelDowiazania;
 };
 
 // What one file gives the output, made on the thread that identified it.
@@ -103,6 +105,11 @@ class TIdentyfikacja {
       wynik.Komunikat = KomunikatBledu(wynik.Sciezka, *Zadanie.Blad);
       return wynik;
     }
+    if (Zadanie.CelDowiazania) {
+      wynik.Slad.Dowiazanie = true;
+      if (!ustawienia_.TylkoNiezgodne) WypiszDowiazanie(wynik, *Zadanie.CelDowiazania);
+      return wynik;
+    }
     // Nothing may escape a thread; whatever goes wrong with one file is that file's error.
     try {
       Zadanie.Plik.Sciezka = wynik.Sciezka;
@@ -134,6 +141,20 @@ class TIdentyfikacja {
     }
   }
 
+  void WypiszDowiazanie(TWynikPliku& wynik, const std::string& cel) const {
+    switch (ustawienia_.Format) {
+      case TFormat::Tekst:
+        DopiszOpisDowiazania(wynik.Wyjscie, wynik.Sciezka, cel);
+        break;
+      case TFormat::Json:
+        DopiszJsonDowiazania(wynik.Wyjscie, wynik.Sciezka, cel);
+        break;
+      case TFormat::Csv:
+        DopiszCsvDowiazania(wynik.Wyjscie, wynik.Sciezka, cel);
+        break;
+    }
+  }
+
   const TUstawienia& ustawienia_;
   TRozpoznanie rozpoznanie_;
 };
@@ -157,7 +178,7 @@ int Uruchom(const std::vector<std::string>& Sciezki, const TUstawienia& Ustawien
   const auto odbierz = [&](TWynikiPaczki& wyniki) {
     for (TWynikPliku& wynik : wyniki) {
       podsumowanie.Dolicz(wynik.Slad);
-      if (wynik.Slad.Stan == TStan::Nieczytelny) {
+      if (!wynik.Slad.Dowiazanie && wynik.Slad.Stan == TStan::Nieczytelny) {
         kod = CosNieczytelne;
         wyjscie.Blad(wynik.Komunikat);
         continue;
@@ -179,12 +200,15 @@ int Uruchom(const std::vector<std::string>& Sciezki, const TUstawienia& Ustawien
       if (paczka.size() < PlikowWPaczce) return;
       rownolegle.Dodaj(std::exchange(paczka, {}));
     };
-    const auto naPlik = [&](TPlikDoRozpoznania&& plik) { dodaj({std::move(plik), {}}); };
+    const auto naPlik = [&](TPlikDoRozpoznania&& plik) { dodaj({std::move(plik), {}, {}}); };
+    const auto naDowiazanie = [&](const std::string& sciezka, const std::string& cel) {
+      dodaj({{nullptr, {}, sciezka}, {}, cel});
+    };
     const auto naBlad = [&](const std::string& sciezka, const std::string& opis) {
-      dodaj({{nullptr, {}, false, sciezka}, opis});
+      dodaj({{nullptr, {}, sciezka}, opis, {}});
     };
     for (const std::string& sciezka : Sciezki) {
-      PrzejdzSciezke(sciezka, Ustawienia.Rekurencyjnie, naPlik, naBlad);
+      PrzejdzSciezke(sciezka, Ustawienia.Rekurencyjnie, naPlik, naDowiazanie, naBlad);
     }
     if (!paczka.empty()) rownolegle.Dodaj(std::move(paczka));
     rownolegle.Zakoncz();

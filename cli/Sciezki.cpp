@@ -23,7 +23,8 @@ struct TPoziom {
 
 class TPrzejscie {
  public:
-  TPrzejscie(const TNaPlik& NaPlik, const TNaBlad& NaBlad) : naPlik_(NaPlik), naBlad_(NaBlad) {}
+  TPrzejscie(const TNaPlik& NaPlik, const TNaDowiazanie& NaDowiazanie, const TNaBlad& NaBlad)
+      : naPlik_(NaPlik), naDowiazanie_(NaDowiazanie), naBlad_(NaBlad) {}
 
   void Przejdz(std::unique_ptr<TFolder> korzen, std::string sciezka) {
     sciezka_ = std::move(sciezka);
@@ -45,10 +46,17 @@ class TPrzejscie {
   void Odwiedz(const TPoziom& poziom, TWpisFolderu&& wpis) {
     switch (wpis.Rodzaj) {
       case TRodzajWpisu::Plik:
-      case TRodzajWpisu::DowiazanieDoPliku:
-        naPlik_({poziom.Folder, std::move(wpis.Nazwa),
-                 wpis.Rodzaj == TRodzajWpisu::DowiazanieDoPliku, sciezka_});
+        naPlik_({poziom.Folder, std::move(wpis.Nazwa), sciezka_});
         break;
+      case TRodzajWpisu::Dowiazanie: {
+        std::string blad;
+        if (const std::optional<std::string> cel = poziom.Folder->CelDowiazania(wpis.Nazwa, blad)) {
+          naDowiazanie_(sciezka_, *cel);
+        } else {
+          naBlad_(sciezka_, blad);
+        }
+        break;
+      }
       case TRodzajWpisu::Nieregularny:
         naBlad_(sciezka_, "Not a regular file");
         break;
@@ -62,8 +70,6 @@ class TPrzejscie {
         }
         break;
       }
-      case TRodzajWpisu::DowiazanieDoFolderu:
-        break;
     }
   }
 
@@ -100,6 +106,7 @@ class TPrzejscie {
   }
 
   const TNaPlik& naPlik_;
+  const TNaDowiazanie& naDowiazanie_;
   const TNaBlad& naBlad_;
   std::vector<TPoziom> stos_;
   std::string sciezka_;  // the path of the entry at hand, grown and cut back as the walk goes
@@ -109,11 +116,11 @@ class TPrzejscie {
 
 TPlikDoOdczytu Otworz(const TPlikDoRozpoznania& Plik) {
   if (!Plik.Folder) return TPlikDoOdczytu(FolderRoboczy(), Plik.Sciezka, true, Plik.Sciezka);
-  return TPlikDoOdczytu(Plik.Folder->Uchwyt(), Plik.Nazwa, Plik.ZaDowiazaniem, Plik.Sciezka);
+  return TPlikDoOdczytu(Plik.Folder->Uchwyt(), Plik.Nazwa, false, Plik.Sciezka);
 }
 
 void PrzejdzSciezke(const std::string& Sciezka, bool Rekurencyjnie, const TNaPlik& NaPlik,
-                    const TNaBlad& NaBlad) {
+                    const TNaDowiazanie& NaDowiazanie, const TNaBlad& NaBlad) {
   std::string blad;
   const std::optional<TRodzajWpisu> rodzaj = RodzajSciezki(Sciezka, blad);
   if (!rodzaj) {
@@ -126,7 +133,7 @@ void PrzejdzSciezke(const std::string& Sciezka, bool Rekurencyjnie, const TNaPli
     return;
   }
   if (*rodzaj != TRodzajWpisu::Folder) {
-    NaPlik({nullptr, {}, true, Sciezka});
+    NaPlik({nullptr, {}, Sciezka});
     return;
   }
   if (!Rekurencyjnie) {
@@ -138,5 +145,5 @@ void PrzejdzSciezke(const std::string& Sciezka, bool Rekurencyjnie, const TNaPli
     NaBlad(Sciezka, blad);
     return;
   }
-  TPrzejscie(NaPlik, NaBlad).Przejdz(std::move(korzen), Sciezka);
+  TPrzejscie(NaPlik, NaDowiazanie, NaBlad).Przejdz(std::move(korzen), Sciezka);
 }

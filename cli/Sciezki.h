@@ -13,24 +13,27 @@
 struct TPlikDoRozpoznania {
   std::shared_ptr<const TFolder> Folder;  // empty for a path the user named, checked to be a file
   std::string Nazwa;                      // the entry's name in `Folder`
-  bool ZaDowiazaniem = false;             // the entry is a symbolic link to a file
   std::string Sciezka;                    // for messages and the output
 };
 
-// Opens the file the way its kind asks: a folder's entry relative to its folder.
+// Opens the file the way its kind asks: a folder's entry relative to its folder, never through
+// a symbolic link; a path the user named, through one.
 TPlikDoOdczytu Otworz(const TPlikDoRozpoznania& Plik);
 
 using TNaPlik = std::function<void(TPlikDoRozpoznania&& Plik)>;
+// A symbolic link found in a folder, with its target as the link holds it.
+using TNaDowiazanie = std::function<void(const std::string& Sciezka, const std::string& Cel)>;
 using TNaBlad = std::function<void(const std::string& Sciezka, const std::string& Opis)>;
 
 // Hands `NaPlik` the path itself when it is a file (a path that is missing, or a pipe, socket
 // or device, goes to `NaBlad` unopened), or, with `Rekurencyjnie` and a folder, every file below it
-// in sorted byte order, folders entered where they stand in that order. Symbolic links to folders
-// found on the way are not followed (they could lead back up into a loop), and neither is a
-// folder that became such a link after it was listed; the named path itself is followed.
-// Pipes, sockets and devices found on the way go to `NaBlad` unopened, as does a folder that
-// can't be read, and the walk goes on. Without `Rekurencyjnie` a folder goes to `NaBlad` as well.
-// Memory grows with the depth of the tree and the size of the folders on the way down, never
-// with the whole tree, and only a few folder handles stay open however deep it goes.
+// in sorted byte order, folders entered where they stand in that order. Symbolic links found on
+// the way, to files, to folders or to nothing, are never followed: each goes to `NaDowiazanie` in
+// its turn, and a link whose target can't be read to `NaBlad`. Neither is a file or folder that
+// became a link after it was listed; the named path itself is followed. Pipes, sockets and
+// devices found on the way go to `NaBlad` unopened, as does a folder that can't be read, and the
+// walk goes on. Without `Rekurencyjnie` a folder goes to `NaBlad` as well. Memory grows with the
+// depth of the tree and the size of the folders on the way down, never with the whole tree, and
+// only a few folder handles stay open however deep it goes.
 void PrzejdzSciezke(const std::string& Sciezka, bool Rekurencyjnie, const TNaPlik& NaPlik,
-                    const TNaBlad& NaBlad);
+                    const TNaDowiazanie& NaDowiazanie, const TNaBlad& NaBlad);

@@ -132,7 +132,7 @@ void DopiszJson(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznan
 
 const std::string_view NaglowekCsv =
     "path,size,extension,recognised,extension_matches,candidate,type,category,programs,table,"
-    "signature\r\n";
+    "signature,link\r\n";
 
 void DopiszCsv(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik) {
   const std::string rozmiar = std::to_string(Wynik.Odczyt.Rozmiar);
@@ -140,8 +140,8 @@ void DopiszCsv(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznani
   const std::string_view rozpoznany = TakNie(Wynik.Stan == TStan::Rozpoznany);
   const std::string_view zgodne = TakNie(RozszerzenieWsrodKandydatow(Wynik));
   if (Wynik.Kandydaci.empty()) {
-    DopiszWierszCsv(Wyjscie,
-                    {Sciezka, rozmiar, rozszerzenie, rozpoznany, zgodne, "", "", "", "", "", ""});
+    DopiszWierszCsv(
+        Wyjscie, {Sciezka, rozmiar, rozszerzenie, rozpoznany, zgodne, "", "", "", "", "", "", ""});
     return;
   }
   for (std::size_t i = 0; i < Wynik.Kandydaci.size(); ++i) {
@@ -150,6 +150,24 @@ void DopiszCsv(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznani
         Wyjscie,
         {Sciezka, rozmiar, rozszerzenie, rozpoznany, zgodne, std::to_string(i + 1),
          cp1250::NaUtf8(kandydat->Typ.Tekst()), cp1250::NaUtf8(kandydat->Kategoria.Tekst()),
-         Programy(*kandydat, "; "), TabelaWiersza(*kandydat), kandydat->Sygnatura.Tekst()});
+         Programy(*kandydat, "; "), TabelaWiersza(*kandydat), kandydat->Sygnatura.Tekst(), ""});
   }
+}
+
+void DopiszOpisDowiazania(std::string& Wyjscie, std::string_view Sciezka, std::string_view Cel) {
+  DopiszDoWyswietlenia(Wyjscie, Sciezka);
+  Wyjscie += "\n  symbolic link to ";
+  DopiszDoWyswietlenia(Wyjscie, Cel);
+  Wyjscie += ", not followed\n";
+}
+
+void DopiszJsonDowiazania(std::string& Wyjscie, std::string_view Sciezka, std::string_view Cel) {
+  const nlohmann::ordered_json dowiazanie = {{"path", utf8::ZZastepnikami(Sciezka)},
+                                             {"link", utf8::ZZastepnikami(Cel)}};
+  Wyjscie += dowiazanie.dump();
+  Wyjscie += '\n';
+}
+
+void DopiszCsvDowiazania(std::string& Wyjscie, std::string_view Sciezka, std::string_view Cel) {
+  DopiszWierszCsv(Wyjscie, {Sciezka, "", "", "", "", "", "", "", "", "", "", Cel});
 }

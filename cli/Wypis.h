@@ -19,10 +19,19 @@ void DopiszOpis(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznan
 // candidates (each with what it matched).
 void DopiszJson(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik);
 
-// The CSV header row (RFC 4180, CRLF line ends).
+// The CSV header row (RFC 4180, CRLF line ends). The last column, "link", is empty but in the
+// rows of symbolic links.
 extern const std::string_view NaglowekCsv;
 
 // One CSV row per candidate, the file's own fields repeated in each; one row with empty
 // candidate fields for a file that was not recognised. The path keeps its exact bytes, quoted
 // when it holds a comma, a quote or a line end.
 void DopiszCsv(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik);
+
+// A symbolic link that the walk listed and did not follow, with its target as the link holds it.
+// The target is written as a path is in each form: escaped for a terminal in text, with U+FFFD
+// for pieces that are not UTF-8 in JSON ({"path", "link"}), with its exact bytes in CSV (the
+// file's fields empty, the target in the last column).
+void DopiszOpisDowiazania(std::string& Wyjscie, std::string_view Sciezka, std::string_view Cel);
+void DopiszJsonDowiazania(std::string& Wyjscie, std::string_view Sciezka, std::string_view Cel);
+void DopiszCsvDowiazania(std::string& Wyjscie, std::string_view Sciezka, std::string_view Cel);

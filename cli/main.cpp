@@ -39,6 +39,11 @@ constexpr const char* Stopka = R"(Output (UTF-8):
   With --csv: a header row, then one row per candidate (the file's fields repeated),
   RFC 4180 with CRLF line ends; the path keeps its exact bytes, quoted when needed.
 
+  A symbolic link that -r finds is never followed: it is listed with its target, escaped
+  as a path is, and not identified. Text: its path, then "symbolic link to TARGET, not
+  followed"; JSON: {"path", "link"}; CSV: a row with only the path and the last column,
+  "link". A link named on the command line is followed.
+
   A file is a mismatch when it was recognised, its name has an extension, and no candidate
   has that extension. Unrecognised files and names without an extension are not.
 
@@ -77,7 +82,7 @@ int main(int argc, char** argv) {
       ->excludes(opcjaJson);
   app.add_flag("-r,--recursive", ustawienia.Rekurencyjnie,
                "Identify every file below the named directories, in sorted order; symbolic links "
-               "to directories inside them are not followed");
+               "inside them are listed, never followed");
   app.add_flag("--mismatches", ustawienia.TylkoNiezgodne,
                "Print only recognised files whose extension is not among their candidates'");
   app.add_flag("--explain", ustawienia.Wyjasnij,
@@ -85,7 +90,8 @@ int main(int argc, char** argv) {
                "bytes with the deciding ones marked");
   app.add_flag("--summary", ustawienia.Podsumowanie,
                "At the end, print counts by type and category, recognised, mismatches, "
-               "unreadable paths and the time taken (standard error; with --json a last JSON "
+               "unreadable paths, links not followed and the time taken (standard error; with "
+               "--json a last JSON "
                "object on standard output)");
   app.add_option("-j,--jobs", ustawienia.Watki,
                  "Threads that identify files (default: one per core)")

@@ -62,11 +62,14 @@ int main(int argc, char** argv) {
 
   try {
     TSerwer serwer(u, DoDziennika);
-    if (serwer.Zwiaz() < 0) {
+    const int port = serwer.Zwiaz();
+    if (port < 0) {
       std::cerr << "rozpoznik-site: cannot listen on " << opcje.Nasluch << '\n';
       return 1;
     }
-    DoDziennika("listening on " + opcje.Nasluch + ", latest version " + opcje.Najnowsza);
+    // The port the system chose, for a --listen with port 0.
+    DoDziennika("listening on " + u.Host + ":" + std::to_string(port) + ", latest version " +
+                opcje.Najnowsza + ", database " + serwer.Baza().Trwalosc());
     const TStraznikSygnalow straznik([&] { serwer.Zatrzymaj(); });
     return serwer.Obsluguj() ? 0 : 1;
   } catch (const EBladBazy& b) {

@@ -16,24 +16,15 @@ std::string OpisSystemowy(int kod) {
   return std::strerror(kod);
 }
 
-TRodzajWpisu RodzajCelu(int folder, const char* nazwa) {
-  struct stat dane {};
-  // A link that leads nowhere is handed on as a file: its opening says why it can't be read.
-  if (::fstatat(folder, nazwa, &dane, 0) != 0) return TRodzajWpisu::DowiazanieDoPliku;
-  if (S_ISDIR(dane.st_mode)) return TRodzajWpisu::DowiazanieDoFolderu;
-  if (S_ISREG(dane.st_mode)) return TRodzajWpisu::DowiazanieDoPliku;
-  return TRodzajWpisu::Nieregularny;
-}
-
-TRodzajWpisu RodzajZTrybu(int folder, const char* nazwa, mode_t tryb) {
+TRodzajWpisu RodzajZTrybu(mode_t tryb) {
   if (S_ISREG(tryb)) return TRodzajWpisu::Plik;
   if (S_ISDIR(tryb)) return TRodzajWpisu::Folder;
-  if (S_ISLNK(tryb)) return RodzajCelu(folder, nazwa);
+  if (S_ISLNK(tryb)) return TRodzajWpisu::Dowiazanie;
   return TRodzajWpisu::Nieregularny;
 }
 
-// The listing gives the type of most entries for free; only links, and file systems that don't
-// say, cost a look.
+// The listing gives the type of most entries for free; only file systems that don't say cost a
+// look.
 TRodzajWpisu Rodzaj(int folder, const dirent& wpis) {
   switch (wpis.d_type) {
     case DT_REG:
@@ -41,13 +32,15 @@ TRodzajWpisu Rodzaj(int folder, const dirent& wpis) {
     case DT_DIR:
       return TRodzajWpisu::Folder;
     case DT_LNK:
-      return RodzajCelu(folder, wpis.d_name);
+      return TRodzajWpisu::Dowiazanie;
     case DT_UNKNOWN: {
       struct stat dane {};
+      // An entry gone since the listing is handed on as a file: its opening says why it can't
+      // be read.
       if (::fstatat(folder, wpis.d_name, &dane, AT_SYMLINK_NOFOLLOW) != 0) {
-        return TRodzajWpisu::DowiazanieDoPliku;
+        return TRodzajWpisu::Plik;
       }
-      return RodzajZTrybu(folder, wpis.d_name, dane.st_mode);
+      return RodzajZTrybu(dane.st_mode);
     }
     default:
       return TRodzajWpisu::Nieregularny;
@@ -110,7 +103,7 @@ bool TFolder::Wypisz(std::vector<TWpisFolderu>& Wpisy, std::string& Blad) const 
   }
   int blad = 0;
   for (;;) {
-    // Looking at a link's target may set errno; only readdir's own counts.
+    // A look at an entry of unknown type may set errno; only readdir's own counts.
     errno = 0;
     const dirent* wpis = ::readdir(lista);
     if (wpis == nullptr) {
@@ -129,13 +122,33 @@ bool TFolder::Wypisz(std::vector<TWpisFolderu>& Wpisy, std::string& Blad) const 
   return true;
 }
 
+std::optional<std::string> TFolder::CelDowiazania(const std::string& Nazwa,
+                                                  std::string& Blad) const {
+  // A target may be as long as the system allows a path, or longer; the size the link reports
+  // may change before it is read, so the buffer grows until the target fits.
+  std::string cel(256, '\0');
+  for (;;) {
+    const ssize_t dlugosc =
+        ::readlinkat(static_cast<int>(uchwyt_), Nazwa.c_str(), cel.data(), cel.size());
+    if (dlugosc < 0) {
+      Blad = OpisSystemowy(errno);
+      return std::nullopt;
+    }
+    if (static_cast<std::size_t>(dlugosc) < cel.size()) {
+      cel.resize(static_cast<std::size_t>(dlugosc));
+      return cel;
+    }
+    cel.resize(cel.size() * 2);
+  }
+}
+
 std::optional<TRodzajWpisu> RodzajSciezki(const std::string& Sciezka, std::string& Blad) {
   struct stat dane {};
   if (::stat(Sciezka.c_str(), &dane) != 0) {
     Blad = OpisSystemowy(errno);
     return std::nullopt;
   }
-  if (S_ISREG(dane.st_mode)) return TRodzajWpisu::DowiazanieDoPliku;
+  if (S_ISREG(dane.st_mode)) return TRodzajWpisu::Plik;
   if (S_ISDIR(dane.st_mode)) return TRodzajWpisu::Folder;
   return TRodzajWpisu::Nieregularny;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "cli/windows/CelPunktu.h"
 #include "engine/windows/OtworzWFolderze.h"
 #include "text/windows/OpisBledu.h"
 #include "text/windows/Utf16.h"
@@ -42,13 +43,19 @@ std::wstring BezLimituDlugosci(const std::wstring& sciezka) {
   return L"\\\\?\\" + pelna;
 }
 
-TRodzajWpisu Rodzaj(DWORD atrybuty) {
-  const bool dowiazanie = atrybuty & FILE_ATTRIBUTE_REPARSE_POINT;
-  if (atrybuty & FILE_ATTRIBUTE_DIRECTORY) {
-    return dowiazanie ? TRodzajWpisu::DowiazanieDoFolderu : TRodzajWpisu::Folder;
+// For a reparse point the listing gives the point's tag where the size of extended attributes
+// would be. A tag that names another file (a symbolic link, a junction, a WSL link) makes the
+// entry a link; so does a point that gives no tag at all, as Wine shows a Unix link to a folder.
+// Other points (cloud files, deduplicated files) are the entry's own storage, and it stays what
+// it is.
+TRodzajWpisu Rodzaj(DWORD atrybuty, DWORD znacznik) {
+  if ((atrybuty & FILE_ATTRIBUTE_REPARSE_POINT) &&
+      (znacznik == 0 || IsReparseTagNameSurrogate(znacznik))) {
+    return TRodzajWpisu::Dowiazanie;
   }
+  if (atrybuty & FILE_ATTRIBUTE_DIRECTORY) return TRodzajWpisu::Folder;
   if (atrybuty & FILE_ATTRIBUTE_DEVICE) return TRodzajWpisu::Nieregularny;
-  return dowiazanie ? TRodzajWpisu::DowiazanieDoPliku : TRodzajWpisu::Plik;
+  return TRodzajWpisu::Plik;
 }
 
 }  // namespace
@@ -132,7 +139,7 @@ bool TFolder::Wypisz(std::vector<TWpisFolderu>& Wpisy, std::string& Blad) const 
       const std::wstring_view nazwa(wpis->FileName, wpis->FileNameLength / sizeof(wchar_t));
       if (nazwa != L"." && nazwa != L"..") {
         // UTF-8 names, so that the walk sorts them in the same byte order as on Linux.
-        Wpisy.push_back({ZUtf16(nazwa), Rodzaj(wpis->FileAttributes)});
+        Wpisy.push_back({ZUtf16(nazwa), Rodzaj(wpis->FileAttributes, wpis->EaSize)});
       }
       if (wpis->NextEntryOffset == 0) break;
       od += wpis->NextEntryOffset;
@@ -145,6 +152,37 @@ bool TFolder::Wypisz(std::vector<TWpisFolderu>& Wpisy, std::string& Blad) const 
   return false;
 }
 
+std::optional<std::string> TFolder::CelDowiazania(const std::string& Nazwa,
+                                                  std::string& Blad) const {
+  const std::optional<std::wstring> nazwa = NaUtf16(Nazwa);
+  if (!nazwa) {
+    Blad = OpisBleduSystemu(ERROR_NO_UNICODE_TRANSLATION);
+    return std::nullopt;
+  }
+  HANDLE punkt = INVALID_HANDLE_VALUE;
+  const DWORD kod = OtworzWFolderze(UchwytSystemu(uchwyt_), *nazwa, FILE_READ_ATTRIBUTES,
+                                    WspoldzielenieFolderu, FILE_OPEN_REPARSE_POINT, punkt);
+  if (kod != ERROR_SUCCESS) {
+    Blad = OpisBleduSystemu(kod);
+    return std::nullopt;
+  }
+  std::vector<std::byte> dane(MAXIMUM_REPARSE_DATA_BUFFER_SIZE);
+  DWORD dlugosc = 0;
+  const bool odczytany = DeviceIoControl(punkt, FSCTL_GET_REPARSE_POINT, nullptr, 0, dane.data(),
+                                         static_cast<DWORD>(dane.size()), &dlugosc, nullptr);
+  const DWORD blad = GetLastError();
+  CloseHandle(punkt);
+  // Wine shows a Unix link to a folder as a reparse point that holds nothing.
+  if (!odczytany && blad != ERROR_NOT_A_REPARSE_POINT) {
+    Blad = OpisBleduSystemu(blad);
+    return std::nullopt;
+  }
+  std::optional<std::string> cel =
+      odczytany ? CelPunktu(dane.data(), dlugosc) : std::optional<std::string>();
+  if (!cel) Blad = "Symbolic link whose target can't be read; not followed";
+  return cel;
+}
+
 // Anything but a folder goes to the identification, whose opening of the path refuses devices
 // such as "CON" and says why a path can't be read.
 std::optional<TRodzajWpisu> RodzajSciezki(const std::string& Sciezka, std::string&) {
@@ -153,7 +191,7 @@ std::optional<TRodzajWpisu> RodzajSciezki(const std::string& Sciezka, std::strin
   if (atrybuty != INVALID_FILE_ATTRIBUTES && (atrybuty & FILE_ATTRIBUTE_DIRECTORY)) {
     return TRodzajWpisu::Folder;
   }
-  return TRodzajWpisu::DowiazanieDoPliku;
+  return TRodzajWpisu::Plik;
 }
 
 // "C:\dane", "C:\dane\", "C:" and "\\serwer\udzial" all take a name after them; a path the user

@@ -193,14 +193,35 @@ TEST(Csv, OneRowPerCandidateWithThePathQuotedWhenItHoldsCommasQuotesOrLineEnds) 
   DopiszCsv(csv, "zwykly.bin", Nierozpoznany("BIN"));
   // A carriage return alone ends a row for many readers, as a line feed does.
   DopiszCsv(csv, "a\rb.bin", Nierozpoznany("BIN"));
+  DopiszCsvDowiazania(csv, "pw", "/etc/a,b\xFF");
   EXPECT_EQ(csv,
             "path,size,extension,recognised,extension_matches,candidate,type,category,programs,"
-            "table,signature\r\n"
+            "table,signature,link\r\n"
             "\"a,\"\"b\"\"\nc.err\",0,ERR,true,true,1,Log błędu programu,Dokument tekstowy,"
-            "Notatnik; Notepad+; Notepad2,BazaTekstowa,\r\n"
-            "\"a,\"\"b\"\"\nc.err\",0,ERR,true,true,2,Bez programow,,,,\r\n"
-            "zwykly.bin,11,BIN,false,false,,,,,,\r\n"
-            "\"a\rb.bin\",11,BIN,false,false,,,,,,\r\n");
+            "Notatnik; Notepad+; Notepad2,BazaTekstowa,,\r\n"
+            "\"a,\"\"b\"\"\nc.err\",0,ERR,true,true,2,Bez programow,,,,,\r\n"
+            "zwykly.bin,11,BIN,false,false,,,,,,,\r\n"
+            "\"a\rb.bin\",11,BIN,false,false,,,,,,,\r\n"
+            "pw,,,,,,,,,,,\"/etc/a,b\xFF\"\r\n");
+}
+
+// A link's target is chosen by whoever made the tree, as a name is, and each form guards it the
+// way it guards the path.
+TEST(Dowiazanie, TargetIsEscapedAsThePathIsInTextAndJson) {
+  const std::string cel = "\x1B]0;tytul\x07/etc/\xC5\x82\xFF";
+  std::string tekst;
+  DopiszOpisDowiazania(tekst, "drzewo/\x1B[2Jpw", cel);
+  EXPECT_EQ(tekst,
+            "drzewo/\\x1B[2Jpw\n"
+            "  symbolic link to \\x1B]0;tytul\\x07/etc/\xC5\x82\\xFF, not followed\n");
+
+  std::string json;
+  DopiszJsonDowiazania(json, "drzewo/pw", cel);
+  ASSERT_EQ(json.back(), '\n');
+  EXPECT_EQ(json.find('\n'), json.size() - 1);
+  const nlohmann::json obiekt = nlohmann::json::parse(json);
+  EXPECT_EQ(obiekt, (nlohmann::json{{"path", "drzewo/pw"},
+                                    {"link", "\x1B]0;tytul\x07/etc/\xC5\x82\xEF\xBF\xBD"}}));
 }
 
 }  // namespace

@@ -91,7 +91,7 @@ TEST_F(RozpoznikCliPosix, FileWithoutReadPermissionIsReportedNotIdentifiedAsZero
   EXPECT_EQ(p.Bledy, "rozpoznik-cli: tajne.zip: Permission denied\n");
 }
 
-TEST_F(RozpoznikCliPosix, RecursiveWalkIsSortedAndSkipsLinkedDirectories) {
+TEST_F(RozpoznikCliPosix, RecursiveWalkIsSortedAndListsLinksWithoutFollowingThem) {
   folder.Zapisz("drzewo/b.zip", Zip);
   folder.Zapisz("drzewo/a/c.zip", Zip);
   folder.Zapisz("drzewo/a.zip", Zip);
@@ -100,9 +100,76 @@ TEST_F(RozpoznikCliPosix, RecursiveWalkIsSortedAndSkipsLinkedDirectories) {
   const TPrzebieg p = Uruchom({"-r", "--json", "drzewo"});
 
   EXPECT_EQ(p.KodWyjscia, 0);
-  std::vector<std::string> sciezki;
-  for (const json& plik : LinieJson(p.Wyjscie)) sciezki.push_back(plik["path"]);
-  EXPECT_EQ(sciezki, (std::vector<std::string>{"drzewo/a/c.zip", "drzewo/a.zip", "drzewo/b.zip"}));
+  EXPECT_EQ(Sciezki(p.Wyjscie), (std::vector<std::string>{"drzewo/a/c.zip", "drzewo/a/petla",
+                                                          "drzewo/a.zip", "drzewo/b.zip"}));
+}
+
+// A tree whose author points links out of it: whoever walks it, with whatever rights, must not
+// get an answer about what they point to, in any form, on any number of threads. The outside
+// file is a ZIP, the only one in reach, so its type showing up anywhere would give it away.
+TEST_F(RozpoznikCliPosix, LinksInTheTreeAreListedNotFollowedInEveryForm) {
+  folder.Zapisz("poza/tajne.dat", Zip);
+  folder.Zapisz("poza/folder/tajne.dat", Zip);
+  folder.Zapisz("drzewo/notatka.txt", "Notatka\n");
+  const std::filesystem::path drzewo = folder.Sciezka() / "drzewo";
+  const std::string poza = (folder.Sciezka() / "poza").string();
+  std::filesystem::create_symlink(poza + "/tajne.dat", drzewo / "pw");
+  std::filesystem::create_symlink("nie-ma", drzewo / "wiszace");
+  std::filesystem::create_directory_symlink(poza + "/folder", drzewo / "do-folderu");
+  std::filesystem::create_symlink("\x1B[2J", drzewo / "sterujace");
+
+  for (const std::vector<std::string>& format :
+       {std::vector<std::string>{}, {"--json", "--summary"}, {"--csv"}}) {
+    std::vector<std::string> argumenty = format;
+    argumenty.insert(argumenty.end(), {"-r", "drzewo", "-j"});
+    std::vector<std::string> jeden = argumenty;
+    jeden.push_back("1");
+    argumenty.push_back("4");
+    const TPrzebieg p1 = Uruchom(jeden);
+    const TPrzebieg p4 = Uruchom(argumenty);
+    EXPECT_EQ(p1.KodWyjscia, 0) << p1.Bledy;
+    const auto bezCzasu = [](const std::string& wyjscie) {
+      return wyjscie.substr(0, wyjscie.find("\"seconds\""));
+    };
+    EXPECT_EQ(bezCzasu(p4.Wyjscie), bezCzasu(p1.Wyjscie));
+    EXPECT_EQ(p1.Bledy, "");
+    EXPECT_EQ(p1.Wyjscie.find("ZIP"), std::string::npos) << p1.Wyjscie;
+    // CSV keeps a target's exact bytes, as it keeps a path's.
+    if (format != std::vector<std::string>{"--csv"}) {
+      EXPECT_EQ(p1.Wyjscie.find('\x1B'), std::string::npos) << "a target can't drive a terminal";
+    }
+  }
+
+  const TPrzebieg tekst = Uruchom({"-r", "drzewo"});
+  EXPECT_NE(tekst.Wyjscie.find("drzewo/pw\n  symbolic link to " + poza +
+                               "/tajne.dat, not followed\ndrzewo/sterujace\n"
+                               "  symbolic link to \\x1B[2J, not followed\n"),
+            std::string::npos)
+      << tekst.Wyjscie;
+  EXPECT_NE(tekst.Wyjscie.find("drzewo/do-folderu\n  symbolic link to " + poza + "/folder,"),
+            std::string::npos);
+  EXPECT_NE(tekst.Wyjscie.find("drzewo/wiszace\n  symbolic link to nie-ma, not followed\n"),
+            std::string::npos);
+
+  const auto linie = LinieJson(Uruchom({"-r", "--json", "--summary", "drzewo"}).Wyjscie);
+  ASSERT_EQ(linie.size(), 6u);
+  EXPECT_EQ(linie[2], (json{{"path", "drzewo/pw"}, {"link", poza + "/tajne.dat"}}));
+  EXPECT_EQ(linie[5]["summary"]["links"], 4);
+  EXPECT_EQ(linie[5]["summary"]["files"], 1);
+
+  const TPrzebieg csv = Uruchom({"-r", "--csv", "drzewo"});
+  EXPECT_NE(csv.Wyjscie.find("drzewo/pw,,,,,,,,,,," + poza + "/tajne.dat\r\n"), std::string::npos)
+      << csv.Wyjscie;
+
+  const TPrzebieg podsumowanie = Uruchom({"-r", "--summary", "drzewo"});
+  EXPECT_NE(podsumowanie.Bledy.find("  symbolic links, not followed: 4\n"), std::string::npos)
+      << podsumowanie.Bledy;
+
+  // Named by the user, the same link is followed: that path is what was asked for.
+  const TPrzebieg nazwany = Uruchom({"--json", "-r", "drzewo/pw"});
+  EXPECT_EQ(nazwany.KodWyjscia, 0);
+  ASSERT_EQ(LinieJson(nazwany.Wyjscie).size(), 1u);
+  EXPECT_NE(nazwany.Wyjscie.find("\"ZIP\""), std::string::npos) << nazwany.Wyjscie;
 }
 
 // The path's invalid pieces become U+FFFD in JSON, and the extension is worked out from the same

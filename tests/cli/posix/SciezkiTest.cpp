@@ -23,6 +23,7 @@ namespace fs = std::filesystem;
 
 struct TZebrane {
   std::vector<std::string> Pliki;
+  std::vector<std::string> Dowiazania;  // "path -> target"
   std::vector<std::string> Bledy;
 };
 
@@ -34,6 +35,9 @@ TZebrane Przejdz(const fs::path& sciezka, bool rekurencyjnie,
       [&](TPlikDoRozpoznania&& p) {
         z.Pliki.push_back(p.Sciezka);
         if (poPliku) poPliku(p);
+      },
+      [&](const std::string& s, const std::string& cel) {
+        z.Dowiazania.push_back(s + " -> " + cel);
       },
       [&](const std::string& s, const std::string& opis) { z.Bledy.push_back(s + ": " + opis); });
   return z;
@@ -64,19 +68,31 @@ std::optional<TZebrane> PrzejdzBezPrawaOdczytu(const fs::path& sciezka) {
   return z;
 }
 
-TEST(Sciezki, WalkGivesEveryFileInSortedByteOrderAndLeavesLinkedDirectoriesAlone) {
+// Links of every kind are handed on as links, never as files to open nor folders to enter:
+// within the tree, out of it, to a folder, to nothing.
+TEST(Sciezki, WalkGivesEveryFileInSortedByteOrderAndEveryLinkUnfollowed) {
   const TFolderTestowy folder;
   for (const char* nazwa : {"b", "a", "B", "c/z", "c/y", "c/d/e", "\xC5\x82.txt"}) {
     folder.Zapisz(nazwa, "x");
   }
   fs::create_directory_symlink("..", folder.Sciezka() / "c" / "petla");
   fs::create_symlink("b", folder.Sciezka() / "dowiazanie");
+  fs::create_symlink("/etc/passwd", folder.Sciezka() / "pw");
+  fs::create_symlink("nie-ma-takiego", folder.Sciezka() / "c" / "wiszace");
+  const std::string dlugi(1000, 'd');
+  fs::create_symlink(dlugi, folder.Sciezka() / "dlugi");
   const fs::path f = folder.Sciezka();
 
   const TZebrane z = Przejdz(f, true);
 
   EXPECT_EQ(z.Pliki, (std::vector<std::string>{f / "B", f / "a", f / "b", f / "c/d/e", f / "c/y",
-                                               f / "c/z", f / "dowiazanie", f / "\xC5\x82.txt"}));
+                                               f / "c/z", f / "\xC5\x82.txt"}));
+  EXPECT_EQ(
+      z.Dowiazania,
+      (std::vector<std::string>{
+          (f / "c/petla").string() + " -> ..", (f / "c/wiszace").string() + " -> nie-ma-takiego",
+          (f / "dlugi").string() + " -> " + dlugi, (f / "dowiazanie").string() + " -> b",
+          (f / "pw").string() + " -> /etc/passwd"}));
   EXPECT_TRUE(z.Bledy.empty());
 }
 
@@ -87,13 +103,10 @@ TEST(Sciezki, PipesFoundOnTheWayOrNamedAreRefusedUnopened) {
   const std::string plik = folder.Zapisz("a", "x");
   const fs::path kolejka = folder.Sciezka() / "kolejka";
   ASSERT_EQ(mkfifo(kolejka.c_str(), 0600), 0);
-  fs::create_symlink("kolejka", folder.Sciezka() / "link-do-kolejki");
 
   const TZebrane z = Przejdz(folder.Sciezka(), true);
   EXPECT_EQ(z.Pliki, (std::vector<std::string>{plik}));
-  EXPECT_EQ(z.Bledy,
-            (std::vector<std::string>{kolejka.string() + ": Not a regular file",
-                                      folder.Sciezka("link-do-kolejki") + ": Not a regular file"}));
+  EXPECT_EQ(z.Bledy, (std::vector<std::string>{kolejka.string() + ": Not a regular file"}));
   EXPECT_EQ(Przejdz(kolejka, false).Bledy,
             (std::vector<std::string>{kolejka.string() + ": Not a regular file"}));
 }
@@ -159,13 +172,29 @@ TEST(Sciezki, TreeDeeperThanAPathAndTheHandleLimitIsWalkedToTheBottom) {
   EXPECT_EQ(wynik, "1 files, 0 errors, " + std::to_string(dlugoscDna) + " bytes");
 }
 
-TEST(Sciezki, NamedLinkToADirectoryIsFollowed) {
+// The user asked for that path: a named link is followed, to a folder or to a file, but the
+// links inside the folder it leads to are not.
+TEST(Sciezki, NamedLinkIsFollowed) {
   const TFolderTestowy folder;
   folder.Zapisz("prawdziwy/plik", "x");
   fs::create_directory_symlink("prawdziwy", folder.Sciezka() / "link");
+  fs::create_symlink("plik", folder.Sciezka() / "prawdziwy" / "w-srodku");
+  fs::create_symlink("prawdziwy/plik", folder.Sciezka() / "link-do-pliku");
 
-  EXPECT_EQ(Przejdz(folder.Sciezka() / "link", true).Pliki,
-            (std::vector<std::string>{folder.Sciezka() / "link" / "plik"}));
+  const TZebrane z = Przejdz(folder.Sciezka() / "link", true);
+  EXPECT_EQ(z.Pliki, (std::vector<std::string>{folder.Sciezka() / "link" / "plik"}));
+  EXPECT_EQ(
+      z.Dowiazania,
+      (std::vector<std::string>{(folder.Sciezka() / "link" / "w-srodku").string() + " -> plik"}));
+  for (const bool rekurencyjnie : {false, true}) {
+    bool otwarty = false;
+    const TZebrane p =
+        Przejdz(folder.Sciezka() / "link-do-pliku", rekurencyjnie,
+                [&](const TPlikDoRozpoznania& plik) { otwarty = Otworz(plik).Otwarty(); });
+    EXPECT_EQ(p.Pliki.size(), 1u);
+    EXPECT_TRUE(p.Dowiazania.empty());
+    EXPECT_TRUE(otwarty);
+  }
 }
 
 TEST(Sciezki, WithoutRecursionAFileIsPassedOnAsWrittenAndADirectoryIsAnError) {
