@@ -291,9 +291,12 @@ constexpr TPrzyklad NoweFormaty[] = {
 }  // namespace
 
 TEST(Suplement, NoweFormatyNazwanePodWlasnaNazwa) {
+  // The text test reads the file where the catalogue's own tables know nothing of it.
+  TFolderTestowy folder;
+  const std::string binarny = folder.Zapisz("binarny", std::string("\x7F\x00", 2));
   for (const TPrzyklad& p : NoweFormaty) {
     SCOPED_TRACE(p.Opis);
-    const TRozpoznanie r = Rozpoznaj(KluczZHex(p.Hex, p.Rozszerzenie));
+    const TRozpoznanie r = Rozpoznaj(KluczZHex(p.Hex, p.Rozszerzenie), binarny);
     ASSERT_TRUE(r.Rozpoznany);
     EXPECT_EQ(r.Kandydaci.front().Typ, cp1250::ZUtf8(p.Typ));
   }
