@@ -5,8 +5,8 @@
 
 Binary files keep their first 4 KiB, which hold everything the identification reads; text files
 up to 16 KiB are copied whole (the text test reads a file to its end), longer ones cut at 4 KiB.
-Of the files of one label, only those whose first 80 bytes and extension differ from every one
-kept before are taken. CEL gets the files under pliki/ and its own manifest.tsv.
+Of the files of one label, only those whose first 8 bytes (the magic) or extension differ from
+every one kept before are taken. CEL gets the files under pliki/ and its own manifest.tsv.
 """
 
 import shutil
@@ -31,7 +31,7 @@ def main():
     for wiersz in (korpus / "manifest.tsv").read_text(encoding="utf-8").splitlines():
         etykieta, sciezka = wiersz.split("\t")
         dane = (korpus / sciezka).read_bytes()
-        klucz = (etykieta, Path(sciezka).suffix.lower(), dane[:80])
+        klucz = (etykieta, Path(sciezka).suffix.lower(), dane[:8])
         if klucz in widziane:
             continue
         widziane.add(klucz)
