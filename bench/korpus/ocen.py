@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Scores rozpoznik-cli on a labelled corpus, beside `file` and npm's file-type.
 
-    ocen.py KORPUS [--cli PATH]              the table: per format and in total
+    ocen.py KORPUS [--cli PATH] [--ranked]   the table: per format and in total (--ranked: the
+                                             candidates in rozpoznik-cli's --ranked order)
     ocen.py KORPUS --bledy                   the files whose first answer under their own name is
                                              wrong, in the form of the expected failures' list
     ocen.py KORPUS --sprawdz WYJATKI         exit 1 unless exactly the listed files fail
@@ -57,13 +58,13 @@ def wczytaj_manifest(korpus):
     return pliki
 
 
-def rozpoznaj(cli, sciezki):
+def rozpoznaj(cli, sciezki, opcje=()):
     """The candidates' types of each path, in the order rozpoznik-cli gives them."""
     typy = {}
     for i in range(0, len(sciezki), PACZKA):
         paczka = sciezki[i : i + PACZKA]
         wynik = subprocess.run(
-            [cli, "--json", "--", *paczka], capture_output=True, text=True, check=False
+            [cli, "--json", *opcje, "--", *paczka], capture_output=True, text=True, check=False
         )
         if wynik.returncode == 2:
             sys.exit(f"rozpoznik-cli failed: {wynik.stderr.strip()}")
@@ -116,6 +117,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("korpus", type=Path)
     parser.add_argument("--cli", default=str(TU.parent.parent / "build/cli/rozpoznik-cli"))
+    parser.add_argument("--ranked", action="store_true")
     parser.add_argument("--bledy", action="store_true")
     parser.add_argument("--sprawdz", type=Path, metavar="WYJATKI")
     args = parser.parse_args()
@@ -127,7 +129,8 @@ def main():
         if etykieta not in formaty:
             sys.exit(f"label {etykieta} is not in formaty.tsv")
     sciezki = [str(korpus / s) for _, s in pliki]
-    z_nazwa = rozpoznaj(args.cli, sciezki)
+    opcje = ["--ranked"] if args.ranked else []
+    z_nazwa = rozpoznaj(args.cli, sciezki, opcje)
 
     def trafienia(etykieta, typy):
         wzorzec = formaty[etykieta].rozpoznik
@@ -166,7 +169,7 @@ def main():
             cel = os.path.join(bez, f"plik{i:04d}")
             os.link(s, cel)
             bez_nazwy.append(cel)
-        bez_nazwy_typy = rozpoznaj(args.cli, bez_nazwy)
+        bez_nazwy_typy = rozpoznaj(args.cli, bez_nazwy, opcje)
     file_opisy = opisy_file(sciezki)
     ft_opisy = opisy_file_type(korpus, sciezki)
 
