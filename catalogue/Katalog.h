@@ -13,7 +13,7 @@
 inline constexpr std::size_t RozmiarBazyTekstowej = 19;
 inline constexpr std::size_t RozmiarBazyWzorcow = 68;
 inline constexpr std::size_t RozmiarBazySygnatur = 489;
-inline constexpr std::size_t RozmiarSuplementuSygnatur = 250;
+inline constexpr std::size_t RozmiarSuplementuSygnatur = 356;
 inline constexpr std::size_t RozmiarSuplementuTekstowego = 239;
 
 // Text formats, found by extension alone, for text files nothing else recognises.

@@ -61,7 +61,7 @@ constexpr std::size_t PierwszaZlaPozycja(const std::array<std::string_view, N>& 
 }
 
 // clang-format off
-inline constexpr std::array<std::string_view, 65> Kategorie = {
+inline constexpr std::array<std::string_view, 66> Kategorie = {
     "Animacja",
     "Aplikacja",
     "Archiwum",
@@ -74,6 +74,7 @@ inline constexpr std::array<std::string_view, 65> Kategorie = {
     "Dane naukowe",
     "Dane systemowe",
     "Dane tekstowe",
+    "Dane zaszyfrowane",
     "Diagram",
     "Dokument tekstowy",
     "Dziennik instalacji",
@@ -148,7 +149,7 @@ inline constexpr std::array<std::string_view, 15> KategorieStarsze = {
     "Ustawienia programu",
 };
 
-inline constexpr std::array<std::string_view, 679> Programy = {
+inline constexpr std::array<std::string_view, 686> Programy = {
     "7zip",
     "AbiWord",
     "Abuse",
@@ -193,6 +194,7 @@ inline constexpr std::array<std::string_view, 679> Programy = {
     "APT",
     "ArcGIS",
     "ARC (SEA)",
+    "ARJ",
     "Asciidoctor",
     "Ashampoo Burning Studio",
     "Audacious",
@@ -254,6 +256,7 @@ inline constexpr std::array<std::string_view, 679> Programy = {
     "Cortona3D Viewer",
     "Counter-Strike 1.6",
     "Counter-Strike: Source",
+    "cpio",
     "Crafty",
     "Crowbar",
     "daa2iso",
@@ -273,6 +276,7 @@ inline constexpr std::array<std::string_view, 679> Programy = {
     "DirMaster",
     "Dizzy",
     "DjView",
+    "DMD",
     "dmg2img",
     "DNF",
     "Dodaj lub usuń programy",
@@ -454,6 +458,7 @@ inline constexpr std::array<std::string_view, 679> Programy = {
     "Książka adresowa Windows",
     "Ladik's MPQ Editor",
     "Lazarus",
+    "LDC",
     "LEADTOOLS",
     "lessmsi",
     "LibreCAD",
@@ -466,12 +471,14 @@ inline constexpr std::array<std::string_view, 679> Programy = {
     "LLVM",
     "Lokalize",
     "Lotus Word Pro",
+    "lrzip",
     "Lua",
     "LuaJIT",
     "Luminance HDR",
     "LuraDocument Viewer",
     "lz4",
     "lzip",
+    "lzop",
     "Macromedia Extension Manager",
     "MagicDisc",
     "MagicISO",
@@ -582,6 +589,7 @@ inline constexpr std::array<std::string_view, 679> Programy = {
     "Orbiter",
     "Orca",
     "OrgPlus",
+    "Oricutron",
     "OS Big Editor",
     "Outlook Express",
     "oXygen XML Editor",

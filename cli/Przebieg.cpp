@@ -114,6 +114,7 @@ class TIdentyfikacja {
     try {
       Zadanie.Plik.Sciezka = wynik.Sciezka;
       Rozpoznaj(Zadanie.Plik, rozpoznanie_);
+      if (ustawienia_.Uszereguj) UszeregujWedlugPrzypietych(rozpoznanie_);
       wynik.Slad = Slad(rozpoznanie_);
       if (rozpoznanie_.Stan == TStan::Nieczytelny) {
         wynik.Komunikat = KomunikatBledu(wynik.Sciezka, rozpoznanie_.OpisBledu);

@@ -15,6 +15,7 @@ struct TUstawienia {
   bool Rekurencyjnie = false;
   bool TylkoNiezgodne = false;  // only files whose extension is not among their candidates'
   bool Wyjasnij = false;        // under each candidate, what it matched (text output)
+  bool Uszereguj = false;       // candidates by the bytes their signatures pin, most first
   bool Podsumowanie = false;
   unsigned Watki = 0;  // 0: one per core
 };

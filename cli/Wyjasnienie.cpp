@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "catalogue/Katalog.h"
+#include "catalogue/PustyPlik.h"
 #include "text/Cp1250.h"
 
 namespace {
@@ -49,13 +50,19 @@ void DopiszWyjasnienie(std::string& Wyjscie, const TOpisPliku& Kandydat,
                        std::string_view TekstSzesnastkowy, std::string_view Wciecie) {
   const std::string_view sygnatura = Kandydat.Sygnatura.Tekst();
   Wyjscie += Wciecie;
+  if (&Kandydat == &OpisPustegoPliku) {
+    Wyjscie += "the file is empty: nothing in it can fit a signature\n";
+    return;
+  }
   Wyjscie += "matched in ";
   Wyjscie += TabelaWiersza(Kandydat);
   // The catalogue's rules leave a row without a signature only in the text tables.
   if (sygnatura.empty()) {
-    Wyjscie += ": text format for the extension ";
-    Wyjscie += cp1250::NaUtf8(Kandydat.Rozszerzenie.Tekst());
-    Wyjscie += ", as no signature or pattern fits and every byte of the file is text\n";
+    const std::string_view rozszerzenie = Kandydat.Rozszerzenie.Tekst();
+    Wyjscie += rozszerzenie.empty() ? ": text format for a name without an extension"
+                                    : ": text format for the extension ";
+    Wyjscie += cp1250::NaUtf8(rozszerzenie);
+    Wyjscie += ", every byte of the file being text\n";
     return;
   }
   Wyjscie += sygnatura.find('*') != std::string_view::npos ? ": pattern " : ": signature ";

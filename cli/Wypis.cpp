@@ -110,12 +110,14 @@ void DopiszJson(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznan
     const std::string_view podstawa = kandydat->Sygnatura.Tekst();
     ordered_json sygnatura = nullptr;
     if (!podstawa.empty()) sygnatura = podstawa;
-    kandydaci.push_back(
-        {{"extension", cp1250::NaUtf8(kandydat->Rozszerzenie.Tekst())},
-         {"type", cp1250::NaUtf8(kandydat->Typ.Tekst())},
-         {"category", cp1250::NaUtf8(kandydat->Kategoria.Tekst())},
-         {"programs", std::move(programy)},
-         {"matched", {{"table", TabelaWiersza(*kandydat)}, {"signature", std::move(sygnatura)}}}});
+    kandydaci.push_back({{"extension", cp1250::NaUtf8(kandydat->Rozszerzenie.Tekst())},
+                         {"type", cp1250::NaUtf8(kandydat->Typ.Tekst())},
+                         {"category", cp1250::NaUtf8(kandydat->Kategoria.Tekst())},
+                         {"programs", std::move(programy)},
+                         {"matched",
+                          {{"table", TabelaWiersza(*kandydat)},
+                           {"signature", std::move(sygnatura)},
+                           {"pinned_bytes", PrzypieteBajty(*kandydat)}}}});
   }
   // File names are bytes, not necessarily UTF-8; JSON must be UTF-8, so an invalid piece becomes
   // U+FFFD, read by the same decoder that works out the extension.

@@ -20,8 +20,9 @@ constexpr const char* OpisProgramu =
 
 constexpr const char* Stopka = R"(Output (UTF-8):
   For each file its path, marked "[mismatch]" when its extension is not among its
-  candidates', then every candidate description in the catalogue's order: its type,
-  category and the programs that open such files. When nothing fits, one line says the
+  candidates', then every candidate description in the catalogue's order (or, with
+  --ranked, by the bytes they pin): its type, category and the programs that open such
+  files. When nothing fits, one line says the
   file was not recognised and gives its first 10 bytes in hex, its extension and its size.
   The descriptions themselves are in Polish, as the catalogue holds them. Bytes of a path
   that could drive a terminal (control characters, C1 controls, bidirectional overrides,
@@ -31,9 +32,10 @@ constexpr const char* Stopka = R"(Output (UTF-8):
     {"path", "size", "extension", "bytes" (the first 80 bytes as 160 hex digits),
      "recognised", "extension_matches",
      "candidates": [{"extension", "type", "category", "programs": [...],
-                     "matched": {"table", "signature"}}]}
-  where "table" names the catalogue table that holds the row and "signature" is the signature
-  or pattern it met, null for a text format, which fits by its extension.
+                     "matched": {"table", "signature", "pinned_bytes"}}]}
+  where "table" names the catalogue table that holds the row, "signature" is the signature
+  or pattern it met, null for a text format, which fits by its extension, and
+  "pinned_bytes" how many bytes of the file it fixes.
   Bytes of a path that are not UTF-8 appear as U+FFFD there.
 
   With --csv: a header row, then one row per candidate (the file's fields repeated),
@@ -45,7 +47,16 @@ constexpr const char* Stopka = R"(Output (UTF-8):
   "link". A link named on the command line is followed.
 
   A file is a mismatch when it was recognised, its name has an extension, and no candidate
-  has that extension. Unrecognised files and names without an extension are not.
+  has that extension. Unrecognised files, empty files and names without an extension are
+  not. The catalogue's extensions of five characters are cut from longer ones: "TORRE"
+  stands for .torrent, "TAR.G" for .tar.gz.
+
+  With --ranked the candidates of each file are ordered by how many bytes of the file their
+  signature pins ("pinned_bytes" in the JSON; a text format, which fits by its extension,
+  pins none), most first, equal counts in the catalogue's order; the summary counts each
+  file under its first candidate in that order. Without it the order is the catalogue's,
+  the one the window shows. An empty file has one answer, the type "Pusty plik" with its
+  size, and an empty "table".
 
   --list-types prints the whole catalogue instead, one entry per row: its table and row,
   extension, signature, type, category and programs; as JSON lines with --json
@@ -85,6 +96,9 @@ int main(int argc, char** argv) {
                "inside them are listed, never followed");
   app.add_flag("--mismatches", ustawienia.TylkoNiezgodne,
                "Print only recognised files whose extension is not among their candidates'");
+  app.add_flag("--ranked", ustawienia.Uszereguj,
+               "Order each file's candidates by how many of its bytes their signatures pin, most "
+               "first (ties in the catalogue's order)");
   app.add_flag("--explain", ustawienia.Wyjasnij,
                "Under each candidate, show its table, what it matched and the file's first "
                "bytes with the deciding ones marked");

@@ -33,6 +33,10 @@ bool BlokTekstowy(const unsigned char* bajty, std::size_t ile) {
   return true;
 }
 
+constexpr unsigned char WartoscCyfry(char c) {
+  return static_cast<unsigned char>(c <= '9' ? c - '0' : c - 'A' + 10);
+}
+
 }  // namespace
 
 std::string TekstBleduOtwarcia(std::string_view Sciezka, std::string_view Przyczyna) {
@@ -41,6 +45,15 @@ std::string TekstBleduOtwarcia(std::string_view Sciezka, std::string_view Przycz
   tekst += "\". ";
   tekst += Przyczyna;
   return tekst;
+}
+
+bool CzyTekstowyKlucz(std::string_view TekstKlucza) {
+  for (std::size_t i = 0; i + 1 < TekstKlucza.size(); i += 2) {
+    const auto b = static_cast<unsigned char>(WartoscCyfry(TekstKlucza[i]) * 16 +
+                                              WartoscCyfry(TekstKlucza[i + 1]));
+    if (Nietekstowy(b)) return false;
+  }
+  return true;
 }
 
 EBladOtwarciaPliku::EBladOtwarciaPliku(const TPlikDoOdczytu& Plik)

@@ -11,6 +11,7 @@ namespace {
 
 struct TPoczatekPliku {
   std::array<unsigned char, DlugoscPoczatku> Bajty{};
+  std::size_t Przeczytane = 0;
   std::int64_t Rozmiar = 0;
 };
 
@@ -18,7 +19,9 @@ struct TPoczatekPliku {
 std::optional<TPoczatekPliku> CzytajPoczatek(TPlikDoOdczytu& Plik) {
   TPoczatekPliku poczatek;
   // One read request: a short file leaves zeros behind its end.
-  if (Plik.Czytaj(0, poczatek.Bajty.data(), poczatek.Bajty.size()) < 0) return std::nullopt;
+  const std::int64_t przeczytane = Plik.Czytaj(0, poczatek.Bajty.data(), poczatek.Bajty.size());
+  if (przeczytane < 0) return std::nullopt;
+  poczatek.Przeczytane = static_cast<std::size_t>(przeczytane);
   poczatek.Rozmiar = Plik.Rozmiar();
   return poczatek;
 }
@@ -48,7 +51,8 @@ TOdczytPliku KluczZPoczatku(const TPoczatekPliku& poczatek, std::string_view Sci
   TOdczytPliku wynik;
   wynik.TekstSzesnastkowy = TekstSzesnastkowy(poczatek.Bajty);
   wynik.Rozmiar = poczatek.Rozmiar;
-  wynik.Klucz.Sygnatura.Ustaw(wynik.TekstSzesnastkowy);
+  wynik.Klucz.Sygnatura.Ustaw(
+      std::string_view(wynik.TekstSzesnastkowy).substr(0, 2 * poczatek.Przeczytane));
   wynik.Klucz.Rozszerzenie.Ustaw(PobierzRozszerzenie(cp1250::ZUtf8(Sciezka)));
   return wynik;
 }

@@ -12,10 +12,12 @@
 
 inline constexpr std::size_t DlugoscPoczatku = 80;  // leading bytes looked at
 
-// What one reading of the start of a file yields.
+// What one reading of the start of a file yields. The key's signature holds only the bytes the
+// file has: a signature row can't fit bytes that aren't there, so a file shorter than 80 bytes
+// has a shorter signature, and an empty file none. The report sends the 160 digits of the text.
 struct TOdczytPliku {
   TOpisPliku Klucz;               // only Rozszerzenie and Sygnatura are filled
-  std::string TekstSzesnastkowy;  // always 160 upper-case hex digits
+  std::string TekstSzesnastkowy;  // always 160 upper-case hex digits, zeros past the file's end
   std::int64_t Rozmiar = 0;       // 0 when the file could not be opened
 };
 
@@ -23,7 +25,7 @@ struct TOdczytPliku {
 // nothing when the read fails. The key's extension is the Windows-1250 form of the path's.
 std::optional<TOdczytPliku> ZbudujKlucz(TPlikDoOdczytu& Plik);
 
-// Never fails: what can't be read stays zero bytes, and an unopenable file has size 0. For a
+// Never fails: an unopenable file has size 0 and, as an empty file, no bytes in its key. For a
 // caller that has no use for the open file.
 TOdczytPliku ZbudujKlucz(const std::string& Sciezka);
 

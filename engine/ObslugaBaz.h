@@ -40,6 +40,13 @@ inline const TSuplement SuplementKatalogu{SuplementSygnatur, SuplementTekstowy};
 // The lookup as the catalogue's three tables alone answer it.
 inline const TSuplement BezSuplementu{};
 
+// A signature that pins this many bytes of a file is the file's own word even when the file is
+// text named as a text format. Among the rows that fit printable text, those of 8 bytes or fewer
+// are words and short marks that plain text starts with ("VERSION ", "#include", "true", "MAC ",
+// "P1 ", "[", "/*", "10"); from 9 bytes on they are headers that only their format writes
+// ("#!/bin/sh", "[autorun]", "BEGIN:VCARD", "<!DOCTYPE HTML PUBLIC", "-----BEGIN ...").
+inline constexpr std::size_t BajtyRozstrzygajace = 9;
+
 // Every catalogue row that fits the key: first the signature table (the row the search lands
 // on, then the fitting rows behind it, then those before it), then the fitting patterns, then
 // the supplement's fitting rows; and, only when the signature and pattern tables gave nothing and
@@ -48,6 +55,12 @@ inline const TSuplement BezSuplementu{};
 // extension, only such candidates stay. So the supplement never reorders nor hides an answer of
 // the three tables, except where the file's own extension (the empty one included) names a
 // supplement row that fits.
+// A text file whose extension names a text format of either text table is that format first,
+// when every signature that fits it is short (fewer than BajtyRozstrzygajace bytes pinned) and
+// none has the file's extension: the text rows, both tables' in turn, stand before the fitting
+// signatures, and the extension filter then keeps what has the file's own extension.
+// A signature fits only the bytes the key holds (a short file's key is short); an empty key, the
+// key of an empty file, has the one answer OpisPustegoPliku.
 // Returns whether any candidate was found. `Plik` serves only the text test, which reads it from
 // its start and throws EBladOtwarciaPliku when it is not open; the candidates are empty then.
 bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Kandydaci,
@@ -82,13 +95,21 @@ bool ZgodnyPrefiks(const TOpisPliku& a, const TOpisPliku& b);
 bool SygnaturaNieWieksza(const TOpisPliku& Wiersz, const TOpisPliku& Klucz);
 
 // Whether the key text fits the pattern over the pattern's whole length; "*" on either side
-// fits any one character.
+// fits any one character, and past the key's end only "*" fits.
 bool PasujeDoWzorca(std::string_view TekstKlucza, std::string_view Wzorzec);
+
+// How many bytes of a file the row's signature pins: its byte positions with both digits fixed.
+// A text format, found by its extension, pins none.
+std::size_t PrzypieteBajty(const TOpisPliku& Wiersz);
 
 // Whether no byte of the file is a control character other than backspace to carriage return
 // (0x08 to 0x0D); an empty file is text. Reads the open file from its start; throws
 // EBladOtwarciaPliku when it is not open.
 bool CzyPlikTekstowy(TPlikDoOdczytu& Plik);
+
+// Whether every byte that the key's hex digits (upper case) write out is text by the same test:
+// a file whose key is not can't be text, and its content need not be read to know.
+bool CzyTekstowyKlucz(std::string_view TekstKlucza);
 
 // The same test on the file of that name, opened for it.
 bool CzyPlikTekstowy(const std::string& NazwaPliku);

@@ -17,12 +17,24 @@ bool SygnaturaNieWieksza(const TOpisPliku& Wiersz, const TOpisPliku& Klucz) {
 }
 
 bool PasujeDoWzorca(std::string_view TekstKlucza, std::string_view Wzorzec) {
-  // A pattern longer than the key can't fit it: nothing beyond the key is read.
-  if (Wzorzec.size() > TekstKlucza.size()) return false;
+  // The key ends where the file ends: past it only "*" fits, and nothing beyond it is read.
   for (std::size_t i = 0; i < Wzorzec.size(); ++i) {
-    const char k = TekstKlucza[i];
     const char w = Wzorzec[i];
+    if (i >= TekstKlucza.size()) {
+      if (w != '*') return false;
+      continue;
+    }
+    const char k = TekstKlucza[i];
     if (k != w && w != '*' && k != '*') return false;
   }
   return true;
+}
+
+std::size_t PrzypieteBajty(const TOpisPliku& Wiersz) {
+  const std::string_view sygnatura = Wiersz.Sygnatura.Tekst();
+  std::size_t bajty = 0;
+  for (std::size_t i = 0; i + 1 < sygnatura.size(); i += 2) {
+    if (sygnatura[i] != '*' && sygnatura[i + 1] != '*') ++bajty;
+  }
+  return bajty;
 }

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "catalogue/PustyPlik.h"
 #include "engine/ObslugaBaz.h"
 
 namespace {
@@ -23,6 +24,12 @@ TZakres WierszeZPierwszaCyfra(const TOpisPliku& Klucz) {
           static_cast<std::size_t>(koniec - BazaSygnatur.begin())};
 }
 
+// A row fits when its signature begins the key; one longer than the key would want bytes past the
+// file's end.
+bool Miesci(const TOpisPliku& Klucz, const TOpisPliku& Wiersz) {
+  return Wiersz.Sygnatura.Dlugosc <= Klucz.Sygnatura.Dlugosc && ZgodnyPrefiks(Klucz, Wiersz);
+}
+
 // The search by halving can step over a fitting row: a key 1F8B0808 passes between "1F8B0800"
 // and "1F9D90" without meeting "1F8B08". Then the lookup lands on the first row of the longest
 // fitting signature instead, so that no fitting row is lost; -1 when none fits.
@@ -31,7 +38,7 @@ int NajdluzszaZgodnaSygnatura(const TOpisPliku& Klucz, TZakres zakres) {
   std::size_t dlugosc = 0;
   for (std::size_t i = zakres.Od; i < zakres.Do; ++i) {
     const std::size_t d = BazaSygnatur[i].Sygnatura.Dlugosc;
-    if (d > dlugosc && ZgodnyPrefiks(Klucz, BazaSygnatur[i])) {
+    if (d > dlugosc && Miesci(Klucz, BazaSygnatur[i])) {
       najlepszy = static_cast<int>(i);
       dlugosc = d;
     }
@@ -42,15 +49,17 @@ int NajdluzszaZgodnaSygnatura(const TOpisPliku& Klucz, TZakres zakres) {
 void DodajZBazySygnatur(const TOpisPliku& Klucz, TKandydaci& kandydaci) {
   const TZakres zakres = WierszeZPierwszaCyfra(Klucz);
   int n = SzukajSygnatury(Klucz, BazaSygnatur);
+  // The search stops at a row that the short key of a short file begins, too.
+  if (n != -1 && !Miesci(Klucz, BazaSygnatur[static_cast<std::size_t>(n)])) n = -1;
   if (n == -1) n = NajdluzszaZgodnaSygnatura(Klucz, zakres);
   if (n == -1) return;
   const auto trafiony = static_cast<std::size_t>(n);
   kandydaci.push_back(&BazaSygnatur[trafiony]);
   for (std::size_t i = trafiony + 1; i < zakres.Do; ++i) {
-    if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) kandydaci.push_back(&BazaSygnatur[i]);
+    if (Miesci(Klucz, BazaSygnatur[i])) kandydaci.push_back(&BazaSygnatur[i]);
   }
   for (std::size_t i = trafiony; i-- > zakres.Od;) {
-    if (ZgodnyPrefiks(Klucz, BazaSygnatur[i])) kandydaci.push_back(&BazaSygnatur[i]);
+    if (Miesci(Klucz, BazaSygnatur[i])) kandydaci.push_back(&BazaSygnatur[i]);
   }
 }
 
@@ -69,6 +78,23 @@ void ZostawWlasneRozszerzenie(std::string_view rozszerzenie, TKandydaci& kandyda
   };
   if (std::ranges::all_of(kandydaci, inne)) return;
   std::erase_if(kandydaci, inne);
+}
+
+bool NazwaFormatuTekstowego(std::string_view rozszerzenie, const TSuplement& suplement) {
+  // A name without an extension claims nothing, though the supplement has a row for such text.
+  if (rozszerzenie.empty()) return false;
+  const auto tegoRozszerzenia = [&](const TOpisPliku& w) {
+    return w.Rozszerzenie.Tekst() == rozszerzenie;
+  };
+  return std::ranges::any_of(BazaTekstowa, tegoRozszerzenia) ||
+         std::ranges::any_of(suplement.Tekstowe, tegoRozszerzenia);
+}
+
+// A signature outweighs what a text file's name says when it pins enough bytes not to be the
+// start of ordinary text, or when it names the file's own extension and so agrees with it.
+bool Rozstrzygajacy(const TOpisPliku* wiersz, std::string_view rozszerzenie) {
+  return PrzypieteBajty(*wiersz) >= BajtyRozstrzygajace ||
+         RowneBezWielkosciLiter(wiersz->Rozszerzenie.Tekst(), rozszerzenie);
 }
 
 // `Plik` serves only the text test; without a file the text tables are not looked at.
@@ -107,6 +133,11 @@ namespace {
 bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydaci,
              const TSuplement& Suplement) {
   Kandydaci.clear();
+  // Every pattern would fit nothing and every text table would guess from the name alone.
+  if (Klucz.Sygnatura.Dlugosc == 0) {
+    Kandydaci.push_back(&OpisPustegoPliku);
+    return true;
+  }
   DodajZBazySygnatur(Klucz, Kandydaci);
 
   const std::string_view tekstKlucza = Klucz.Sygnatura.Tekst();
@@ -128,15 +159,26 @@ bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydac
   const bool suplementZnalazl = Kandydaci.size() > przedSuplementem;
 
   const std::string_view rozszerzenie = Klucz.Rozszerzenie.Tekst();
+  // "10,20,30" in a .csv is not a WINAL file, nor "[" in a .json an INI file: a few printable
+  // bytes are as likely the start of any text, and the name is the better witness.
+  const bool tekstNajpierw =
+      !Kandydaci.empty() && NazwaFormatuTekstowego(rozszerzenie, Suplement) &&
+      CzyTekstowyKlucz(tekstKlucza) && std::ranges::none_of(Kandydaci, [&](const TOpisPliku* w) {
+        return Rozstrzygajacy(w, rozszerzenie);
+      });
+  TKandydaci tekstowe;
   const auto dodajTekstowe = [&](std::span<const TOpisPliku> tabela) {
     for (const TOpisPliku& wiersz : tabela) {
-      if (wiersz.Rozszerzenie.Tekst() == rozszerzenie) Kandydaci.push_back(&wiersz);
+      if (wiersz.Rozszerzenie.Tekst() == rozszerzenie) tekstowe.push_back(&wiersz);
     }
   };
-  if (!tekstPominiety && Plik != nullptr && CzyPlikTekstowy(*Plik)) {
+  if ((tekstNajpierw || !tekstPominiety) && Plik != nullptr && CzyPlikTekstowy(*Plik)) {
     dodajTekstowe(BazaTekstowa);
-    if (!suplementZnalazl) dodajTekstowe(Suplement.Tekstowe);
+    if (tekstNajpierw || !suplementZnalazl) dodajTekstowe(Suplement.Tekstowe);
   }
+  // Behind the signatures, as the catalogue has them, or before them when the name decides.
+  Kandydaci.insert(tekstNajpierw ? Kandydaci.begin() : Kandydaci.end(), tekstowe.begin(),
+                   tekstowe.end());
 
   if (Kandydaci.empty()) return false;
   ZostawWlasneRozszerzenie(rozszerzenie, Kandydaci);

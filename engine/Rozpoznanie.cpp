@@ -8,6 +8,9 @@ void Rozpoznaj(TPlikDoOdczytu& Plik, TRozpoznanie& Wynik, const TSuplement& Supl
   Wynik.OpisBledu.clear();
   Wynik.Kandydaci.clear();
   Wynik.Odczyt = {};
+  const std::string& sciezka = Plik.Sciezka();
+  const std::size_t separator = sciezka.find_last_of("/\\");
+  Wynik.Nazwa = separator == std::string::npos ? sciezka : sciezka.substr(separator + 1);
   if (!Plik.Otwarty()) {
     Wynik.OpisBledu = Plik.OpisBledu();
     return;

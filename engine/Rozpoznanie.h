@@ -18,6 +18,9 @@ struct TRozpoznanie {
   TStanRozpoznania Stan = TStanRozpoznania::Nieczytelny;
   // The system's words for why the file could not be read; empty otherwise.
   std::string OpisBledu;
+  // The file's name without its folders: the catalogue cuts extensions at five characters, and
+  // only the whole name tells a .torrent file from a mismatch of "TORRE".
+  std::string Nazwa;
   // The key, its hex text and the size; as read, unless the file could not be read.
   TOdczytPliku Odczyt;
   // Rows of the catalogue's tables, in the lookup's order; empty unless recognised.

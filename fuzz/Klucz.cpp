@@ -1,7 +1,10 @@
-// A file identified as the program identifies it: its key and the lookup against the rules written
-// out once more by brute force: a signature row fits when the key begins with it, a pattern fits
-// position by position, the text table is asked only when nothing else fits and every byte is text,
-// and the extension filter keeps the candidates with the file's own extension when there are any.
+// A file identified as the program identifies it: its key and the lookup against the rules written out once more by brute force: the
+// key holds the bytes the file has, an empty file has its one answer, a signature row fits when
+// the key begins with it, a pattern fits position by position with only "*" past the key's end,
+// the text tables are asked when nothing else fits and every byte is text, or, before the
+// signatures, when the name is a text format's and every fitting signature is short and of another
+// extension; and the extension filter keeps the candidates with the file's own extension when
+// there are any.
 //
 // Input: one byte n, then n bytes of the file's name, then the file's content.
 
@@ -18,6 +21,7 @@
 #include <vector>
 
 #include "catalogue/Katalog.h"
+#include "catalogue/PustyPlik.h"
 #include "engine/Rozpoznanie.h"
 #include "text/Cp1250.h"
 
@@ -63,11 +67,18 @@ bool Tekstowy(std::string_view tresc) {
 }
 
 bool PasujeWzorzec(std::string_view klucz, std::string_view wzorzec) {
-  if (wzorzec.size() > klucz.size()) return false;
   for (std::size_t i = 0; i < wzorzec.size(); ++i) {
-    if (wzorzec[i] != '*' && wzorzec[i] != klucz[i]) return false;
+    if (wzorzec[i] != '*' && (i >= klucz.size() || wzorzec[i] != klucz[i])) return false;
   }
   return true;
+}
+
+std::size_t Przypiete(std::string_view sygnatura) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i + 1 < sygnatura.size(); i += 2) {
+    n += sygnatura[i] != '*' && sygnatura[i + 1] != '*' ? 1 : 0;
+  }
+  return n;
 }
 
 bool RowneBezWielkosci(std::string_view a, std::string_view b) {
@@ -78,8 +89,10 @@ bool RowneBezWielkosci(std::string_view a, std::string_view b) {
 // The candidates the rules give when the search lands on signature row `trafiony`.
 TKandydaci WedlugRegul(const std::vector<std::size_t>& sygnatury, std::size_t trafiony,
                        const TKandydaci& wzorce, const TKandydaci& suplement,
-                       const TKandydaci& tekstowe, std::string_view rozszerzenie) {
+                       const TKandydaci& tekstowe, bool tekstNajpierw,
+                       std::string_view rozszerzenie) {
   TKandydaci wynik;
+  if (tekstNajpierw) wynik = tekstowe;
   if (!sygnatury.empty()) wynik.push_back(&BazaSygnatur[trafiony]);
   for (const std::size_t i : sygnatury) {
     if (i > trafiony) wynik.push_back(&BazaSygnatur[i]);
@@ -89,7 +102,7 @@ TKandydaci WedlugRegul(const std::vector<std::size_t>& sygnatury, std::size_t tr
   }
   wynik.insert(wynik.end(), wzorce.begin(), wzorce.end());
   wynik.insert(wynik.end(), suplement.begin(), suplement.end());
-  wynik.insert(wynik.end(), tekstowe.begin(), tekstowe.end());
+  if (!tekstNajpierw) wynik.insert(wynik.end(), tekstowe.begin(), tekstowe.end());
   if (std::ranges::any_of(wynik, [&](const TOpisPliku* w) {
         return RowneBezWielkosci(w->Rozszerzenie.Tekst(), rozszerzenie);
       })) {
@@ -126,46 +139,72 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   Sprawdz(wynik.Stan != TStanRozpoznania::Nieczytelny && wynik.OpisBledu.empty());
   const TOdczytPliku* odczyt = &wynik.Odczyt;
   const std::string hex = Szesnastkowo(tresc);
-  Sprawdz(odczyt->TekstSzesnastkowy == hex && odczyt->Klucz.Sygnatura.Tekst() == hex);
+  const std::string klucz = hex.substr(0, 2 * std::min(tresc.size(), DlugoscPoczatku));
+  Sprawdz(odczyt->TekstSzesnastkowy == hex && odczyt->Klucz.Sygnatura.Tekst() == klucz);
   Sprawdz(odczyt->Rozmiar == static_cast<std::int64_t>(tresc.size()));
   const std::string rozszerzenie = Rozszerzenie(sciezka);
   Sprawdz(odczyt->Klucz.Rozszerzenie.Tekst() == rozszerzenie);
   Sprawdz(odczyt->Klucz.Typ.Tekst().empty() && odczyt->Klucz.Kategoria.Tekst().empty() &&
           odczyt->Klucz.Programy.Tekst().empty());
 
+  const TKandydaci& kandydaci = wynik.Kandydaci;
+  Sprawdz((wynik.Stan == TStanRozpoznania::Rozpoznany) == !kandydaci.empty());
+  if (tresc.empty()) {
+    Sprawdz(kandydaci == TKandydaci{&OpisPustegoPliku});
+    std::filesystem::remove(sciezka);
+    return 0;
+  }
+
   std::vector<std::size_t> sygnatury;
   for (std::size_t i = 0; i < BazaSygnatur.size(); ++i) {
-    if (hex.starts_with(BazaSygnatur[i].Sygnatura.Tekst())) sygnatury.push_back(i);
+    if (klucz.starts_with(BazaSygnatur[i].Sygnatura.Tekst())) sygnatury.push_back(i);
   }
   TKandydaci wzorce;
   for (const TOpisPliku& w : BazaWzorcow) {
-    if (PasujeWzorzec(hex, w.Sygnatura.Tekst())) wzorce.push_back(&w);
+    if (PasujeWzorzec(klucz, w.Sygnatura.Tekst())) wzorce.push_back(&w);
   }
   TKandydaci suplement;
   for (const TOpisPliku& w : SuplementSygnatur) {
-    if (PasujeWzorzec(hex, w.Sygnatura.Tekst())) suplement.push_back(&w);
+    if (PasujeWzorzec(klucz, w.Sygnatura.Tekst())) suplement.push_back(&w);
   }
+  const auto tegoRozszerzenia = [&](const TOpisPliku& w) {
+    return w.Rozszerzenie.Tekst() == rozszerzenie;
+  };
+  const bool nazwaTekstowa =
+      !rozszerzenie.empty() && (std::ranges::any_of(BazaTekstowa, tegoRozszerzenia) ||
+                                std::ranges::any_of(SuplementTekstowy, tegoRozszerzenia));
+  const auto rozstrzyga = [&](const TOpisPliku& w) {
+    return Przypiete(w.Sygnatura.Tekst()) >= 9 ||
+           RowneBezWielkosci(w.Rozszerzenie.Tekst(), rozszerzenie);
+  };
+  bool rozstrzygajacy =
+      std::ranges::any_of(sygnatury, [&](std::size_t i) { return rozstrzyga(BazaSygnatur[i]); });
+  for (const TKandydaci* grupa : {&wzorce, &suplement}) {
+    for (const TOpisPliku* w : *grupa) rozstrzygajacy = rozstrzygajacy || rozstrzyga(*w);
+  }
+  const bool podpisy = !sygnatury.empty() || !wzorce.empty() || !suplement.empty();
+  const bool tekstNajpierw = podpisy && nazwaTekstowa && !rozstrzygajacy;
   TKandydaci tekstowe;
-  if (sygnatury.empty() && wzorce.empty() && Tekstowy(tresc)) {
+  if ((tekstNajpierw || (sygnatury.empty() && wzorce.empty())) && Tekstowy(tresc)) {
     for (const TOpisPliku& w : BazaTekstowa) {
-      if (w.Rozszerzenie.Tekst() == rozszerzenie) tekstowe.push_back(&w);
+      if (tegoRozszerzenia(w)) tekstowe.push_back(&w);
     }
-    // The supplement's text formats only where none of its rows knew the content.
+    // The supplement's text formats only where none of its rows knew the content, or where the
+    // name decides.
     for (const TOpisPliku& w : SuplementTekstowy) {
-      if (suplement.empty() && w.Rozszerzenie.Tekst() == rozszerzenie) tekstowe.push_back(&w);
+      if ((tekstNajpierw || suplement.empty()) && tegoRozszerzenia(w)) tekstowe.push_back(&w);
     }
   }
 
-  const TKandydaci& kandydaci = wynik.Kandydaci;
-  Sprawdz((wynik.Stan == TStanRozpoznania::Rozpoznany) == !kandydaci.empty());
   // Which fitting row the search lands on is the search's business; the rest follows from it.
   bool zgodny = false;
   if (sygnatury.empty()) {
-    zgodny = kandydaci == WedlugRegul({}, 0, wzorce, suplement, tekstowe, rozszerzenie);
+    zgodny =
+        kandydaci == WedlugRegul({}, 0, wzorce, suplement, tekstowe, tekstNajpierw, rozszerzenie);
   }
   for (const std::size_t trafiony : sygnatury) {
     zgodny = zgodny || kandydaci == WedlugRegul(sygnatury, trafiony, wzorce, suplement, tekstowe,
-                                                rozszerzenie);
+                                                tekstNajpierw, rozszerzenie);
   }
   Sprawdz(zgodny);
   std::filesystem::remove(sciezka);

@@ -20,7 +20,7 @@ _rozpoznik_cli() {
 
   if [[ $cur == -* ]]; then
     COMPREPLY=($(compgen -W '--json --csv -r --recursive -j --jobs --mismatches --explain
-      --summary --list-types -h --help --' -- "$cur"))
+      --ranked --summary --list-types -h --help --' -- "$cur"))
     return
   fi
   _filedir

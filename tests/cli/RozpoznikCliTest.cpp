@@ -1,5 +1,7 @@
 // rozpoznik-cli run as a user runs it, on files the tests write: what it does alike everywhere.
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,50 @@ TEST_F(RozpoznikCli, CandidatesKeepTheEnginesOrderWhenNoneHasTheFilesExtension) 
   ASSERT_EQ(linie.size(), 1u);
   EXPECT_EQ(RozszerzeniaKandydatow(linie[0]),
             (std::vector<std::string>{"PK3", "ZIP", "CBZ", "WMZ", "IMZ", "JAR"}));
+}
+
+// The same candidates, the longest signature first; equal counts keep the catalogue's order, and
+// the summary counts the file under the first of the order in use.
+TEST_F(RozpoznikCli, RankedOrdersCandidatesByThePinnedBytes) {
+  folder.Zapisz("archiwum.dat", Zip);
+  const auto zwykle = LinieJson(Uruchom({"--json", "archiwum.dat"}).Wyjscie);
+  const TPrzebieg p = Uruchom({"--json", "--ranked", "--summary", "archiwum.dat"});
+  EXPECT_EQ(p.KodWyjscia, 0);
+  const auto linie = LinieJson(p.Wyjscie);
+  ASSERT_EQ(linie.size(), 2u);
+  ASSERT_EQ(zwykle.size(), 1u);
+  std::vector<std::string> oczekiwane = RozszerzeniaKandydatow(zwykle[0]);
+  std::vector<int> przypiete;
+  for (const json& k : linie[0]["candidates"]) przypiete.push_back(k["matched"]["pinned_bytes"]);
+  EXPECT_TRUE(std::ranges::is_sorted(przypiete, std::ranges::greater{}));
+  EXPECT_EQ(przypiete.front(), 6);
+  EXPECT_EQ(RozszerzeniaKandydatow(linie[0]),
+            (std::vector<std::string>{"WMZ", "PK3", "ZIP", "CBZ", "IMZ", "JAR"}));
+  std::ranges::sort(oczekiwane);
+  std::vector<std::string> uszeregowane = RozszerzeniaKandydatow(linie[0]);
+  std::ranges::sort(uszeregowane);
+  EXPECT_EQ(uszeregowane, oczekiwane);
+  EXPECT_EQ(linie[1]["summary"]["types"], json({{linie[0]["candidates"][0]["type"], 1}}));
+}
+
+// Extensions cut at five characters in the catalogue still name the file's own.
+TEST_F(RozpoznikCli, CutExtensionsAreNoMismatch) {
+  folder.Zapisz("plik.torrent", "d8:announce35:udp://tracker.example:1337/announce");
+  folder.Zapisz("kopia.tar.gz", "\x1F\x8B\x08\x08\x00\x00\x00\x00\x00\x03kopia.tar"s);
+  folder.Zapisz("plik.torrent.zip", "d8:announce35:udp://tracker.example:1337/announce");
+  const TPrzebieg p = Uruchom({"--mismatches", "plik.torrent", "kopia.tar.gz", "plik.torrent.zip"});
+  EXPECT_EQ(p.KodWyjscia, 0);
+  EXPECT_EQ(p.Wyjscie.find("plik.torrent [mismatch]"), std::string::npos) << p.Wyjscie;
+  EXPECT_EQ(p.Wyjscie.find("kopia.tar.gz"), std::string::npos) << p.Wyjscie;
+  EXPECT_NE(p.Wyjscie.find("plik.torrent.zip [mismatch]\n"), std::string::npos) << p.Wyjscie;
+}
+
+TEST_F(RozpoznikCli, EmptyFileIsSaidToBeEmpty) {
+  folder.Zapisz("pusty.txt", "");
+  const TPrzebieg p = Uruchom({"pusty.txt"});
+  EXPECT_EQ(p.KodWyjscia, 0);
+  EXPECT_EQ(p.Wyjscie.rfind("pusty.txt\n  1. type: Pusty plik (0 bajtów)\n", 0), 0u) << p.Wyjscie;
+  EXPECT_EQ(p.Wyjscie.find("  2. "), std::string::npos);
 }
 
 TEST_F(RozpoznikCli, UnknownBinaryIsNotRecognisedAndExitsWithOne) {

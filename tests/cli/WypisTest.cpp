@@ -115,7 +115,7 @@ TEST(Json, OneLineWithTheFieldsInTheirOrder) {
   EXPECT_EQ(plik["candidates"][0],
             nlohmann::ordered_json::parse(R"({"extension": "ERR", "type": "Log błędu programu",
                "category": "Dokument tekstowy", "programs": ["Notatnik", "Notepad+", "Notepad2"],
-               "matched": {"table": "BazaTekstowa", "signature": null}})"));
+               "matched": {"table": "BazaTekstowa", "signature": null, "pinned_bytes": 0}})"));
   EXPECT_EQ(plik["candidates"][1]["programs"], nlohmann::json::array());
 }
 

@@ -52,9 +52,11 @@ TEST(PasujeDoWzorca, GwiazdkaPoKazdejStronieIDlugoscWzorca) {
   EXPECT_TRUE(PasujeDoWzorca("5*", "52"));
   EXPECT_FALSE(PasujeDoWzorca("5*", "62"));
   EXPECT_FALSE(PasujeDoWzorca(klucz, "52494646********57415646"));
-  // Only the pattern's length is looked at; a pattern longer than the key cannot fit it.
+  // The key of a short file ends early: past its end only "*" fits.
   EXPECT_TRUE(PasujeDoWzorca("504B0304", "504B"));
-  EXPECT_FALSE(PasujeDoWzorca("504B", "504B****"));
+  EXPECT_TRUE(PasujeDoWzorca("504B", "504B****"));
+  EXPECT_FALSE(PasujeDoWzorca("504B", "504B**03"));
+  EXPECT_FALSE(PasujeDoWzorca("", "5"));
 }
 
 TEST(SzukajSygnatury, PustaIJednowierszowaTabela) {

@@ -72,7 +72,8 @@ TEST(RozpoznajPlik, KluczZSamychZerNieUruchamiaTestuTekstu) {
 }
 
 TEST(RozpoznajPlik, Gzip1F8B0800) {
-  EXPECT_EQ(Rozpoznaj(KluczZHex("1F8B0800", "")).Kandydaci, Kandydaci(BazaSygnatur, {65, 64}));
+  EXPECT_EQ(Rozpoznaj(KluczZHex("1F8B0800", ""), NieistniejacyPlik, BezSuplementu).Kandydaci,
+            Kandydaci(BazaSygnatur, {65, 64}));
 }
 
 TEST(RozpoznajPlik, ProgramMZ) {

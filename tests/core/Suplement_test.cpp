@@ -240,3 +240,88 @@ TEST(Suplement, NiePowtarzaWierszyKatalogu) {
     }
   }
 }
+
+namespace {
+
+// The first bytes of files written by Debian 12's tools: gzip, compress -b12, xz --format=lzma with
+// a 64 KiB dictionary, cpio -H bin, qemu-img (QCOW version 1, VDI), pandoc (a PPTX whose first
+// entry is its first slide), ffmpeg (TS, M2TS, a DVD VOB, 3GP, M4V, AC-3, AU), sox (VOC), gpg 2.2
+// (a key, a signature, a message encrypted with a password), openssl (a DER certificate), Python
+// 3.11's pickle, ImageMagick 6.9 (TGA, XWD, SGI) and mkfs.fat.
+// clang-format off
+constexpr TPrzyklad NoweFormaty[] = {
+    {"gzip", "1F8B0808790A196B0003732E74787400", "GZ", "Dane skompresowane gzip"},
+    {"gzipped tar", "1F8B0800000000000003EDDA4DAE34CB", "TGZ", "Archiwum tar skompresowane gzip (TGZ)"},
+    {"compress -b12", "1F9D8C3114C8503043010D053514D850", "Z", "Dane skompresowane programem compress (LZW)"},
+    {"lzma-alone, 64 KiB dictionary", "5D00000100FFFFFFFFFFFFFFFF001882", "LZMA", "Dane skompresowane LZMA (format lzma-alone)"},
+    {"binary cpio", "C77100FE43A1A4810000000001000000", "CPIO", "Archiwum cpio (stary format binarny)"},
+    {"QCOW version 1", "514649FB000000010000000000000000", "QCOW", "Obraz dysku QEMU QCOW (wersja 1)"},
+    {"QCOW2", "514649FB000000030000000000000000", "QCOW2", "Obraz dysku QEMU QCOW2"},
+    {"VDI by qemu-img",
+     "3C3C3C2051454D5520564D205669727475616C204469736B20496D616765203E3E3E0A0000000000000000000000"
+     "0000000000000000000000000000000000007F10DABE010001008001000001000000",
+     "VDI", "Dysk maszyny wirtualnej VDI (VirtualBox, QEMU)"},
+    {"PPTX by pandoc",
+     "504B03041400020808000D3F895D8BA10C98490300007D0B0000150000007070742F736C696465732F736C696465"
+     "312E786D6CCD56CB6E1B3714FD1562802E65CED39A08918258B683A04162C42E0A74",
+     "PPTX", "Prezentacja PowerPoint (Office Open XML, od slajdów)"},
+    {"MPEG transport stream", "474011100042F0250001C10000FF01FF", "TS", "Strumień transportowy MPEG (TS, telewizja cyfrowa)"},
+    {"Blu-ray transport stream", "0EBF4622474011100042F0250001C100", "M2TS", "Strumień transportowy Blu-ray (M2TS)"},
+    {"DVD VOB", "000001BA4400040004010189C3F80000", "VOB", "Film DVD-Video (VOB, strumień programowy MPEG-2)"},
+    {"3GP", "0000001C667479703367703400000200", "3GP", "Film 3GPP (telefony komórkowe)"},
+    {"M4V", "00000020667479704D34562000000200", "M4V", "Film MPEG-4 iTunes (M4V)"},
+    {"AC-3", "0B77E9F8544043E106F575F0C0C21818", "AC3", "Dźwięk Dolby Digital (AC-3)"},
+    {"Sun/NeXT audio", "2E736E64000000200002B90000000003", "AU", "Dźwięk Sun/NeXT (AU)"},
+    {"Creative voice", "437265617469766520566F6963652046696C651A1A001401", "VOC", "Dźwięk Creative Voice (VOC)"},
+    {"OpenPGP key", "9833046B190AB016092B06010401DA47", "GPG", "Klucz publiczny OpenPGP (binarny)"},
+    {"OpenPGP signature", "8901380400010A0022162104B4A0A63F", "SIG", "Podpis OpenPGP (binarny)"},
+    {"OpenPGP message for a password", "8C0D04090302507057A7847E64FEFFD2", "GPG", "Wiadomość zaszyfrowana OpenPGP (hasłem)"},
+    {"DER certificate", "308202F9308201E1A003020102021420", "DER", "Certyfikat X.509 (DER)"},
+    {"pickle, protocol 4", "80049510000000000000007D948C0161", "PKL", "Zserializowany obiekt Pythona (pickle, protokół 4)"},
+    {"TGA", "00000200000000000000000046002E0018002D2F", "TGA", "Obraz Truevision TGA (Targa)"},
+    {"XWD", "00000065000000070000000200000018", "XWD", "Zrzut okna X11 (XWD)"},
+    {"SGI", "01DA010100030046002E000300000000", "SGI", "Obraz Silicon Graphics (SGI)"},
+    {"FAT12 image",
+     "EB3C906D6B66732E666174000201010002E000400BF009001200020000000000000000000000292CBF29B84E4F20"
+     "4E414D452020202046415431322020200E1FBE5B7CAC22C0740B56B40EBB0700CD10",
+     "IMG", "Obraz dysku z systemem plików FAT (FAT12 lub FAT16)"},
+};
+// clang-format on
+
+}  // namespace
+
+TEST(Suplement, NoweFormatyNazwanePodWlasnaNazwa) {
+  // The text test reads the file where the catalogue's own tables know nothing of it.
+  TFolderTestowy folder;
+  const std::string binarny = folder.Zapisz("binarny", std::string("\x7F\x00", 2));
+  for (const TPrzyklad& p : NoweFormaty) {
+    SCOPED_TRACE(p.Opis);
+    const TRozpoznanie r = Rozpoznaj(KluczZHex(p.Hex, p.Rozszerzenie), binarny);
+    ASSERT_TRUE(r.Rozpoznany);
+    EXPECT_EQ(r.Kandydaci.front().Typ, cp1250::ZUtf8(p.Typ));
+  }
+}
+
+// Without a name, whatever the catalogue answered stays first and the new row follows it: a gzip
+// file is still the catalogue's gzipped tar first.
+TEST(Suplement, NoweFormatyBezNazwyZaOdpowiedziamiKatalogu) {
+  const TRozpoznanie r = Rozpoznaj(KluczZHex(NoweFormaty[0].Hex, ""));
+  ASSERT_GE(r.Kandydaci.size(), 3u);
+  EXPECT_EQ(r.Kandydaci.front().Typ, "Gzipped TAR");
+  EXPECT_NE(
+      std::ranges::find(r.Kandydaci, cp1250::ZUtf8("Dane skompresowane gzip"), &TKandydat::Typ),
+      r.Kandydaci.end());
+}
+
+// Rows that pin zeros (TGA's and XWD's empty fields, the padding of lzma-alone's dictionary size)
+// still need bytes that a run of zeros or a short file's padding doesn't hold.
+TEST(Suplement, ZeraNiePasujaDoWierszySuplementu) {
+  for (const std::string_view poczatek : {"", "00", "0000", "5D", "1F", "80", "60"}) {
+    SCOPED_TRACE(poczatek);
+    std::string hex(poczatek);
+    hex.resize(160, '0');
+    for (const TOpisPliku& w : SuplementSygnatur) {
+      EXPECT_FALSE(PasujeDoWzorca(hex, w.Sygnatura.Tekst())) << w.Sygnatura.Tekst();
+    }
+  }
+}

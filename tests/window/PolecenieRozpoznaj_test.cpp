@@ -5,6 +5,8 @@
 
 #include <stdexcept>
 
+#include "catalogue/PustyPlik.h"
+
 TEST_F(PolecenieRozpoznaj, PlikiTestuMajaZakladanychKandydatow) {
   EXPECT_EQ(KandydaciSilnika(png_).size(), 1u);
   EXPECT_EQ(KandydaciSilnika(trzy_).size(), 3u);
@@ -96,6 +98,16 @@ TEST_F(PolecenieRozpoznaj, BrakKandydataPrzekazujeDoZgloszenia) {
   // The question stands over the window as the command has left it.
   EXPECT_EQ(okno_.Narysowany[TKontrolka::Edit1].Tekst, nieznany_);
   EXPECT_FALSE(okno_.Narysowany[TKontrolka::ScrollBar1].Widoczna);
+}
+
+// An empty file is said to be empty; nothing in it could be worth a report.
+TEST_F(PolecenieRozpoznaj, PustyPlikBezPytaniaOZgloszenie) {
+  const std::string pusty = folder_.Zapisz("pusty.txt", "");
+  Wybierz(pusty);
+  EXPECT_EQ(okno_.Stan()[TKontrolka::TypEdit].Tekst, OpisPustegoPliku.Typ.Tekst());
+  EXPECT_EQ(okno_.ListaTypow->size(), 1u);
+  EXPECT_FALSE(okno_.Stan()[TKontrolka::ScrollBar1].Widoczna);
+  EXPECT_TRUE(pulpit_.Potwierdzenia.empty());
 }
 
 TEST_F(PolecenieRozpoznaj, UpuszczonyPlikJakWybranyWDialogu) {

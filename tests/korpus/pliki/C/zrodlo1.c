@@ -1,0 +1,2 @@
+#include <stdio.h>
+int main(void) { puts("Rozpoznik"); return 0; }

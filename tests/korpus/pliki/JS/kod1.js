@@ -1,0 +1,2 @@
+const x = 1;
+console.log(x);

@@ -1,0 +1,2 @@
+/* moduł */
+export function f() { return 2; }

@@ -1,0 +1,4 @@
+"""Moduł."""
+
+def f(x):
+    return x * 2

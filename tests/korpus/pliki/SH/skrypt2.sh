@@ -1,0 +1,3 @@
+#!/usr/bin/env bash
+set -e
+ls -l
