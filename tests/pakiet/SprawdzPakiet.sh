@@ -35,7 +35,10 @@ done
 [ ! -L "$usr/bin/rozpoznik" ] || nie "/usr/bin/rozpoznik is a link, not the program"
 [ ! -e "$usr/lib/rozpoznik" ] || nie "the package holds the source install's /usr/lib/rozpoznik"
 
-"$usr/bin/rozpoznik-cli" --help | grep -q -- '--json' || nie "rozpoznik-cli --help names no --json"
+# Read whole before the search: grep -q stops at the first match, and a program still writing
+# would then die of a broken pipe, which pipefail counts as a failure.
+pomoc=$("$usr/bin/rozpoznik-cli" --help) || nie "rozpoznik-cli --help failed"
+grep -q -- '--json' <<<"$pomoc" || nie "rozpoznik-cli --help names no --json"
 
 printf '\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01\x08\x06\0\0\0' >"$rozpakowany/obraz.png"
 wynik=$("$usr/bin/rozpoznik-cli" --json "$rozpakowany/obraz.png") || nie "rozpoznik-cli did not recognise a PNG"
