@@ -11,5 +11,8 @@ int main(int argc, char** argv) {
   TForm1 Form1(pulpit, WitrynaProgramu(), SrodowiskoProgramu());
   Form1.Uruchom();
   Form1.show();
+  // The application has taken Qt's own options (-platform and the like) out of argv; the bytes
+  // of a name stay as the file system has them.
+  Form1.RozpoznajZWierszaPolecen({argv, argv + argc});
   return aplikacja.exec();
 }

@@ -1,6 +1,6 @@
 # What gets installed, in three components:
-#  - Rozpoznik: what every install holds: rozpoznik-cli, the menu entry, the icons, the
-#    AppStream metainfo, the manual pages and the shell completion;
+#  - Rozpoznik: what every install holds: rozpoznik-cli, the menu entry, KDE's context-menu
+#    entry, the icons, the AppStream metainfo, the manual pages and the shell completion;
 #  - ZeZrodel (cmake --install): the program in a folder of its own with readme.txt beside it
 #    (the user's guide, and the marker whose date paces the weekly update check), and a link in
 #    bin/ that starts it;
@@ -58,6 +58,10 @@ if(ROZPOZNIK_WINDOW)
   install(FILES ${rozpoznik_metainfo} DESTINATION share/metainfo COMPONENT Rozpoznik)
   install(FILES ${rozpoznik_zrodla_instalacji}/rozpoznik.desktop DESTINATION share/applications
           COMPONENT Rozpoznik)
+  # "Rozpoznaj typ pliku" on every file's context menu in Dolphin and Konqueror, where the menu
+  # entry above is offered only under "Open with".
+  install(FILES ${rozpoznik_zrodla_instalacji}/rozpoznik-rozpoznaj.desktop
+          DESTINATION share/kio/servicemenus COMPONENT Rozpoznik)
 
   # The icon in the sizes desktops ask for, drawn from the one scalable picture.
   find_program(ROZPOZNIK_RSVG_CONVERT rsvg-convert REQUIRED)

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "engine/Rozpoznanie.h"
 #include "update/SprawdzCzyNowaWersja.h"
@@ -65,6 +66,10 @@ class TOknoRozpoznika {
 
   // A file dropped on the window: identified as if chosen in the dialog, which offers it next.
   void UpuszczonoPlik(const std::string& Sciezka);
+
+  // The program's command line (window/WierszPolecen.h), once the window shows: its file, if it
+  // names one, is identified as a dropped one. The main block calls it after the update check.
+  void RozpoznajZWierszaPolecen(const std::vector<std::string>& Argumenty);
 
   // The events a view passes on, each to its handler. An error that a handler lets out is shown
   // in the application's error box here, before it could unwind into the toolkit's code, and

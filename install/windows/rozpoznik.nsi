@@ -20,10 +20,12 @@ SetCompressor /SOLID lzma
 !define WYDAWCA "Rozpoznik"
 !define PROGRAM "rozpoznik.exe"
 !define DEINSTALATOR "odinstaluj.exe"
-; The one registry key the installer makes: the entry in the list of installed programs, under
-; HKCU or HKLM as the install mode says. Its InstallLocation also tells an upgrade where the
-; older version lies.
+; The entry in the list of installed programs, under HKCU or HKLM as the install mode says. Its
+; InstallLocation also tells an upgrade where the older version lies.
 !define KLUCZ "Software\Microsoft\Windows\CurrentVersion\Uninstall\${NAZWA}"
+; "Rozpoznaj w Rozpozniku" on the context menu of every file, under the same branch. The key's
+; name is fixed, so that an upgrade writes over the verb it made before instead of adding one.
+!define CZASOWNIK "Software\Classes\*\shell\${NAZWA}"
 
 Name "${NAZWA} ${WERSJA}"
 OutFile "${INSTALATOR}"
@@ -98,6 +100,8 @@ Section
   WriteUninstaller "$INSTDIR\${DEINSTALATOR}"
 
   CreateShortcut "$SMPROGRAMS\${NAZWA}.lnk" "$INSTDIR\${PROGRAM}"
+  ; Send To has no folder for all users: the shortcut goes to the installing user's.
+  CreateShortcut "$SENDTO\${NAZWA}.lnk" "$INSTDIR\${PROGRAM}"
 
   ; SHCTX is HKLM or HKCU as MultiUser set the shell context; the uninstaller is told the mode
   ; it was installed in, so that it cleans the same places.
@@ -117,6 +121,10 @@ Section
   WriteRegDWORD SHCTX "${KLUCZ}" "EstimatedSize" $1
   WriteRegDWORD SHCTX "${KLUCZ}" "NoModify" 1
   WriteRegDWORD SHCTX "${KLUCZ}" "NoRepair" 1
+
+  WriteRegStr SHCTX "${CZASOWNIK}" "" "Rozpoznaj w Rozpozniku"
+  WriteRegStr SHCTX "${CZASOWNIK}" "Icon" "$INSTDIR\${PROGRAM},0"
+  WriteRegStr SHCTX "${CZASOWNIK}\command" "" '"$INSTDIR\${PROGRAM}" "%1"'
 SectionEnd
 
 ; Only what the installer made goes: files the user put in the folder stay, and so does the
@@ -129,5 +137,10 @@ Section "Uninstall"
   Delete "$INSTDIR\${DEINSTALATOR}"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\${NAZWA}.lnk"
+  Delete "$SENDTO\${NAZWA}.lnk"
+  DeleteRegKey SHCTX "${CZASOWNIK}"
+  ; Their parents go only when nothing else is left in them.
+  DeleteRegKey /ifempty SHCTX "Software\Classes\*\shell"
+  DeleteRegKey /ifempty SHCTX "Software\Classes\*"
   DeleteRegKey SHCTX "${KLUCZ}"
 SectionEnd

@@ -22,6 +22,9 @@ dpkg-deb -x "$pakiet" "$rozpakowany"
 usr=$rozpakowany/usr
 
 desktop-file-validate "$usr/share/applications/rozpoznik.desktop"
+menu=$usr/share/kio/servicemenus/rozpoznik-rozpoznaj.desktop
+[ -f "$menu" ] || nie "the package lacks KDE's context-menu entry"
+desktop-file-validate "$menu"
 metainfo=("$usr"/share/metainfo/*.metainfo.xml)
 appstreamcli validate --no-net "${metainfo[@]}" >/dev/null || appstreamcli validate --no-net "${metainfo[@]}"
 
@@ -51,6 +54,17 @@ kod=0
 QT_QPA_PLATFORM=offscreen timeout 5 "$usr/bin/rozpoznik" || kod=$?
 [ "$kod" -eq 124 ] || nie "the window ended by itself with status $kod"
 [ ! -e "$usr/bin/readme.txt" ] || nie "the packaged program made a marker beside itself"
+
+# Each entry's command, as a file manager runs it for a file: the program takes the file and
+# stays up with its result (one candidate: no question).
+for wpis in "$usr/share/applications/rozpoznik.desktop" "$menu"; do
+  polecenie=$(sed -n 's/^Exec=//p' "$wpis" | sort -u)
+  [ "$polecenie" = 'rozpoznik %f' ] || nie "${wpis##*/} runs: $polecenie"
+  grep -qx 'MimeType=application/octet-stream;.*' "$wpis" || nie "${wpis##*/} is not offered for every file"
+done
+kod=0
+QT_QPA_PLATFORM=offscreen timeout 5 "$usr/bin/rozpoznik" "$rozpakowany/obraz.png" || kod=$?
+[ "$kod" -eq 124 ] || nie "the window given a file ended by itself with status $kod"
 
 # Tab completion offers the options.
 fish --no-config -c "source '$usr/share/fish/vendor_completions.d/rozpoznik-cli.fish'

@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# SprawdzInstalator.sh RELEASE VERSION SCRATCH RELEASE_SCRIPT RELEASE_COMMAND...
+# SprawdzInstalator.sh RELEASE VERSION SCRATCH VERB_RUNNER RELEASE_SCRIPT RELEASE_COMMAND...
 # Runs the installer RELEASE/Rozpoznik-VERSION-setup.exe under Wine, in one Wine set-up made
 # afresh in SCRATCH, on a display of its own (Xvfb): a silent install for the current user, the
-# program started from it, a silent uninstall; the same for all users; then an older version
-# (RELEASE_COMMAND ... -P RELEASE_SCRIPT with a lower version) installed into a folder of the
-# user's choosing, and upgraded in place. At the end the Wine set-up must hold what it held
+# program started from it, and from its context-menu verb on a file as Explorer does it
+# (VERB_RUNNER, tests/windows/Czasownik.cpp), a silent uninstall; the same for all users; then
+# an older version (RELEASE_COMMAND ... -P RELEASE_SCRIPT with a lower version) installed into a
+# folder of the user's choosing, and upgraded in place. At the end the Wine set-up must hold what it held
 # before the first install.
 set -euo pipefail
 wydanie=$1
 wersja=$2
 roboczy=$3
-skrypt=$4
-shift 4
+czasownik=$4
+skrypt=$5
+shift 5
 polecenie_wydania=("$@")
 
 nie() {
@@ -40,7 +42,9 @@ lokalne=$(sciezka "$(zmienna LOCALAPPDATA)")
 menu_uzytkownika=$(sciezka "$(zmienna APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs")
 menu_wszystkich=$(sciezka "$(zmienna ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs")
 program_files=$(sciezka "$(zmienna ProgramW6432)")
+wyslij_do=$(sciezka "$(zmienna APPDATA)\\Microsoft\\Windows\\SendTo")
 klucz='Software\Microsoft\Windows\CurrentVersion\Uninstall\Rozpoznik'
+polecenia='Software\Classes\*\shell'
 
 # What the set-up holds, but for the scratch files of Windows and Wine that change on their own.
 stan() {
@@ -69,6 +73,16 @@ wartosc() {
 }
 brak_klucza() {
   ! "$wine" reg query "$1\\$klucz" >/dev/null 2>&1 || nie "$1\\$klucz is there"
+  ! "$wine" reg query "$1\\$polecenia\\Rozpoznik" >/dev/null 2>&1 || nie "$1 still has the verb"
+}
+# wartosc_czasownika BRANCH SUBKEY /ve|/v NAME: a string of the context-menu verb.
+wartosc_czasownika() {
+  "$wine" reg query "$1\\$polecenia\\Rozpoznik$2" "${@:3}" 2>/dev/null | tr -d '\r' |
+    sed -n 's/^.* REG_SZ *//p' | grep .
+}
+# The shortcut names the program, in whichever width the shell wrote it.
+prowadzi_do_programu() {
+  grep -qa 'rozpoznik\.exe' "$1" || iconv -f UTF-16LE -t UTF-8 "$1" 2>/dev/null | grep -qa 'rozpoznik\.exe'
 }
 
 # sprawdz_instalacje BRANCH FOLDER MENU VERSION FILES: the installed files are those of FILES,
@@ -81,9 +95,9 @@ sprawdz_instalacje() {
   [ -f "$folder/odinstaluj.exe" ] || nie "no uninstaller in $folder"
   [ "$(ls -A "$folder" | wc -l)" -eq 5 ] || nie "$folder holds more than it should: $(ls -A "$folder")"
   [ -f "$menu/Rozpoznik.lnk" ] || nie "no Start menu shortcut in $menu"
-  grep -qa 'rozpoznik\.exe' "$menu/Rozpoznik.lnk" ||
-    iconv -f UTF-16LE -t UTF-8 "$menu/Rozpoznik.lnk" 2>/dev/null | grep -qa 'rozpoznik\.exe' ||
-    nie "the shortcut does not start rozpoznik.exe"
+  prowadzi_do_programu "$menu/Rozpoznik.lnk" || nie "the shortcut does not start rozpoznik.exe"
+  [ -f "$wyslij_do/Rozpoznik.lnk" ] || nie "no Send To shortcut in $wyslij_do"
+  prowadzi_do_programu "$wyslij_do/Rozpoznik.lnk" || nie "the Send To shortcut does not start rozpoznik.exe"
 
   [ "$(wartosc "$galaz" DisplayName)" = Rozpoznik ] || nie "DisplayName: $(wartosc "$galaz" DisplayName)"
   [ "$(wartosc "$galaz" DisplayVersion)" = "$wersja_wpisu" ] ||
@@ -96,6 +110,16 @@ sprawdz_instalacje() {
     nie "DisplayIcon: $(wartosc "$galaz" DisplayIcon)"
   [[ $(wartosc "$galaz" UninstallString) == "\"$windows_folder\\odinstaluj.exe\" /"* ]] ||
     nie "UninstallString: $(wartosc "$galaz" UninstallString)"
+
+  [ "$(wartosc_czasownika "$galaz" "" /ve)" = "Rozpoznaj w Rozpozniku" ] ||
+    nie "the verb reads: $(wartosc_czasownika "$galaz" "" /ve)"
+  [ "$(wartosc_czasownika "$galaz" "" /v Icon)" = "$windows_folder\\rozpoznik.exe,0" ] ||
+    nie "the verb's icon: $(wartosc_czasownika "$galaz" "" /v Icon)"
+  [ "$(wartosc_czasownika "$galaz" '\command' /ve)" = "\"$windows_folder\\rozpoznik.exe\" \"%1\"" ] ||
+    nie "the verb runs: $(wartosc_czasownika "$galaz" '\command' /ve)"
+  # One verb of ours, also after an upgrade.
+  [ "$("$wine" reg query "$galaz\\$polecenia" /s 2>/dev/null | tr -d '\r' | grep -c 'rozpoznik\.exe" "%1"')" -eq 1 ] ||
+    nie "not exactly one verb starts rozpoznik.exe"
   # KiB, as the list of programs shows it: at least the two programs, at most twice all files.
   local rozmiar najmniej najwiecej
   rozmiar=$(($(wartosc "$galaz" EstimatedSize)))
@@ -109,6 +133,7 @@ sprawdz_instalacje() {
 sprawdz_usuniecie() {
   [ ! -e "$1" ] || nie "the uninstaller left $1: $(ls -A "$1")"
   [ ! -e "$2/Rozpoznik.lnk" ] || nie "the uninstaller left the shortcut in $2"
+  [ ! -e "$wyslij_do/Rozpoznik.lnk" ] || nie "the uninstaller left the Send To shortcut"
   brak_klucza HKCU
   brak_klucza HKLM
 }
@@ -129,6 +154,20 @@ sleep 1
 kill -0 "$okno" 2>/dev/null || nie "rozpoznik.exe ended after showing its window"
 kill "$okno"
 wait "$okno" || true
+
+# The verb on a file whose name has a space and Polish letters: the window shows that file and
+# what it is, as rozpoznik-cli says. Wine reads the names and arguments as UTF-8.
+pliki_testowe=$roboczy/pliki
+mkdir -p "$pliki_testowe"
+printf '\x89PNG\r\n\x1a\n\0\0\0\rIHDR' >"$pliki_testowe/zażółć gęślą.png"
+plik_windows=$(LC_ALL=C.UTF-8 "$wine" winepath -w "$pliki_testowe/zażółć gęślą.png" | tr -d '\r')
+typ=$(LC_ALL=C.UTF-8 "$wine" "$folder/rozpoznik-cli.exe" --json "$plik_windows" | tr -d '\r' |
+  sed -n 's/.*"candidates":\[{"extension":"[^"]*","type":"\([^"]*\)".*/\1/p')
+[ -n "$typ" ] || nie "rozpoznik-cli.exe found no type for the test file"
+pokazane=$(LC_ALL=C.UTF-8 "$wine" "$czasownik" HKCU "$plik_windows" | tr -d '\r') ||
+  nie "the verb's program did not show its window or end well: $pokazane"
+[ "$pokazane" = "$plik_windows"$'\n'"$typ" ] ||
+  nie "the verb's window shows: $pokazane; expected $plik_windows and $typ"
 
 # A file of the user's own stays, and so does the folder that holds it.
 echo moje >"$folder/moje.txt"

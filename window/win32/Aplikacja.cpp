@@ -45,10 +45,11 @@ TAplikacja::~TAplikacja() {
   if (malaIkona_ != nullptr) DestroyIcon(malaIkona_);
 }
 
-int TAplikacja::Run(TForm1& Form1, int Pokazanie) {
+int TAplikacja::Run(TForm1& Form1, int Pokazanie, const std::function<void()>& PoPokazaniu) {
   ShowWindow(okno_, SW_SHOWNOACTIVATE);
   ShowWindow(Form1.Uchwyt(), Pokazanie);
   UpdateWindow(Form1.Uchwyt());
+  if (PoPokazaniu) PoPokazaniu();
   MSG komunikat{};
   while (GetMessageW(&komunikat, nullptr, 0, 0) > 0) {
     if (Form1.PrzetworzKlawisz(komunikat)) continue;

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 class TForm1;
 
 class TAplikacja {
@@ -17,9 +19,9 @@ class TAplikacja {
 
   HWND Uchwyt() const { return okno_; }
 
-  // Shows the main window and runs the message loop until it is closed; the program's exit
-  // code.
-  int Run(TForm1& Form1, int Pokazanie);
+  // Shows the main window, runs `PoPokazaniu` once it is drawn, then the message loop until the
+  // window is closed; the program's exit code.
+  int Run(TForm1& Form1, int Pokazanie, const std::function<void()>& PoPokazaniu = {});
 
  private:
   static LRESULT CALLBACK ProceduraOkna(HWND Okno, UINT Komunikat, WPARAM W, LPARAM L);
