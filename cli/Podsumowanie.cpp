@@ -36,7 +36,7 @@ std::string Sekundy(double sekundy) {
 }  // namespace
 
 TSladPliku Slad(const TRozpoznanie& Wynik) {
-  return {Wynik.Stan, NiezgodneRozszerzenie(Wynik),
+  return {Wynik.Stan, false, NiezgodneRozszerzenie(Wynik),
           Wynik.Kandydaci.empty() ? nullptr : Wynik.Kandydaci.front()};
 }
 

@@ -19,5 +19,5 @@ std::optional<std::string> PlikZWierszaPolecen(const std::vector<std::string>& A
 void TOknoRozpoznika::RozpoznajZWierszaPolecen(const std::vector<std::string>& Argumenty) {
   const std::optional<std::string> plik = PlikZWierszaPolecen(Argumenty);
   // Handed over as a drop is: identified as if chosen in the dialog, which offers it next.
-  if (plik) Upuszczenie(*plik);
+  if (plik) Upuszczenie(TUpuszczenie{{*plik}});
 }

@@ -145,7 +145,7 @@ TEST_F(PlikiTekstowe, PlikBinarnyZNazwaTekstowaBezZmian) {
   // Printable at the start, a zero byte further on: the whole file decides.
   const std::string zlib = "x^" + std::string(200, 'a') + std::string(1, '\0');
   EXPECT_EQ(Pierwszy("dane.txt", zlib), Wiersz(BazaSygnatur, "DMG", "zlib"));
-  TRozpoznanie r;
+  TWynikWyszukiwania r;
   EXPECT_NO_THROW(r = Rozpoznaj(KluczZBajtow(png, "TXT"), NieistniejacyPlik));
   EXPECT_TRUE(r.Rozpoznany);
 }

@@ -296,7 +296,7 @@ TEST(Suplement, NoweFormatyNazwanePodWlasnaNazwa) {
   const std::string binarny = folder.Zapisz("binarny", std::string("\x7F\x00", 2));
   for (const TPrzyklad& p : NoweFormaty) {
     SCOPED_TRACE(p.Opis);
-    const TRozpoznanie r = Rozpoznaj(KluczZHex(p.Hex, p.Rozszerzenie), binarny);
+    const TWynikWyszukiwania r = Rozpoznaj(KluczZHex(p.Hex, p.Rozszerzenie), binarny);
     ASSERT_TRUE(r.Rozpoznany);
     EXPECT_EQ(r.Kandydaci.front().Typ, cp1250::ZUtf8(p.Typ));
   }
@@ -305,7 +305,7 @@ TEST(Suplement, NoweFormatyNazwanePodWlasnaNazwa) {
 // Without a name, whatever the catalogue answered stays first and the new row follows it: a gzip
 // file is still the catalogue's gzipped tar first.
 TEST(Suplement, NoweFormatyBezNazwyZaOdpowiedziamiKatalogu) {
-  const TRozpoznanie r = Rozpoznaj(KluczZHex(NoweFormaty[0].Hex, ""));
+  const TWynikWyszukiwania r = Rozpoznaj(KluczZHex(NoweFormaty[0].Hex, ""));
   ASSERT_GE(r.Kandydaci.size(), 3u);
   EXPECT_EQ(r.Kandydaci.front().Typ, "Gzipped TAR");
   EXPECT_NE(

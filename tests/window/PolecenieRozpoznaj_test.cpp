@@ -105,7 +105,7 @@ TEST_F(PolecenieRozpoznaj, PustyPlikBezPytaniaOZgloszenie) {
   const std::string pusty = folder_.Zapisz("pusty.txt", "");
   Wybierz(pusty);
   EXPECT_EQ(okno_.Stan()[TKontrolka::TypEdit].Tekst, OpisPustegoPliku.Typ.Tekst());
-  EXPECT_EQ(okno_.ListaTypow->size(), 1u);
+  EXPECT_EQ(okno_.ListaTypow.size(), 1u);
   EXPECT_FALSE(okno_.Stan()[TKontrolka::ScrollBar1].Widoczna);
   EXPECT_TRUE(pulpit_.Potwierdzenia.empty());
 }

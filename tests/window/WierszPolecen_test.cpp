@@ -52,7 +52,10 @@ class WierszPolecen : public PolecenieRozpoznaj {
       EXPECT_EQ(okno_.Stan().Kontrolki[i].Widoczna, okno.Stan().Kontrolki[i].Widoczna) << i;
     }
     EXPECT_EQ(okno_.Stan().MaksimumPaska, okno.Stan().MaksimumPaska);
-    EXPECT_EQ(*okno_.ListaRozszerzen, *okno.ListaRozszerzen);
+    ASSERT_EQ(okno_.ListaRozszerzen.size(), okno.ListaRozszerzen.size());
+    for (std::size_t i = 0; i < okno.ListaRozszerzen.size(); ++i) {
+      EXPECT_EQ(okno_.ListaRozszerzen[i], okno.ListaRozszerzen[i]) << i;
+    }
     EXPECT_EQ(okno_.Narysowany[TKontrolka::TypEdit].Tekst, okno.Stan()[TKontrolka::TypEdit].Tekst);
     EXPECT_EQ(pulpit_.Bledy, pulpit.Bledy);
     EXPECT_EQ(pulpit_.Potwierdzenia, pulpit.Potwierdzenia);

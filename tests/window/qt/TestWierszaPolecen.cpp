@@ -37,7 +37,7 @@ class TestWierszaPolecen : public QObject {
     QCOMPARE(okno->Edit1->text(), WQt(wiersz_[2]));
     QVERIFY(okno->Edit1->text().contains(QStringLiteral("zażółć 中文")));
     QVERIFY(!okno->TypEdit->text().isEmpty());
-    QCOMPARE(okno->TypEdit->text(), NaQString((*okno->ListaTypow)[0]));
+    QCOMPARE(okno->TypEdit->text(), NaQString(std::string(okno->ListaTypow[0])));
     QVERIFY(pulpit_.Bledy.empty());
   }
 
