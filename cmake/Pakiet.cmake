@@ -44,7 +44,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ROZPOZNIK_ADRES_BAZOWY})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "tells what a file really is from its first bytes")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Rozpoznik identifies a file by its first 80 bytes, matched against a built-in
-catalogue of 576 file-type descriptions and behind them a supplement of 489 of
+catalogue of 576 file-type descriptions and behind them a supplement of 595 of
 today's formats, whatever the file's name says. Its window shows the file's
 type, category and the programs that open it; when several descriptions fit, a
 scroll bar steps through them. rozpoznik-cli does the same from the command

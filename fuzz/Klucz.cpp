@@ -1,10 +1,10 @@
-// A file identified as the program identifies it: its key and the lookup against the rules written out once more by brute force: the
-// key holds the bytes the file has, an empty file has its one answer, a signature row fits when
-// the key begins with it, a pattern fits position by position with only "*" past the key's end,
-// the text tables are asked when nothing else fits and every byte is text, or, before the
-// signatures, when the name is a text format's and every fitting signature is short and of another
-// extension; and the extension filter keeps the candidates with the file's own extension when
-// there are any.
+// A file identified as the program identifies it: its key and the lookup against the rules written
+// out once more by brute force: the key holds the bytes the file has, an empty file has its one
+// answer, a signature row fits when the key begins with it, a pattern fits position by position
+// with only "*" past the key's end, the text tables are asked when nothing else fits and every byte
+// is text, or, before the signatures, when the name is a text format's and every fitting signature
+// is short and of another extension; and the extension filter keeps the candidates with the file's
+// own extension when there are any.
 //
 // Input: one byte n, then n bytes of the file's name, then the file's content.
 
