@@ -8,6 +8,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "RozpoznikCli.h"
@@ -46,6 +47,15 @@ TPrzebieg OdczytajPrzebieg(const std::string& zapis) {
 
 class RozpoznikCliPosix : public RozpoznikCli {
  protected:
+  // `-r drzewo` with the options given, on one thread and on four, whose outputs must agree.
+  std::pair<TPrzebieg, TPrzebieg> WalkOnOneAndFourThreads(
+      std::vector<std::string> argumenty) const {
+    argumenty.insert(argumenty.end(), {"-r", "drzewo", "-j", "1"});
+    TPrzebieg jeden = Uruchom(argumenty);
+    argumenty.back() = "4";
+    return {std::move(jeden), Uruchom(argumenty)};
+  }
+
   // Runs the program through BezPrawaOdczytu. It runs from a copy in the test's folder, since
   // the build folder may lie where the user nobody cannot reach, such as root's home.
   std::optional<TPrzebieg> UruchomBezPrawaOdczytu(const std::vector<std::string>& argumenty) const {
@@ -120,13 +130,7 @@ TEST_F(RozpoznikCliPosix, LinksInTheTreeAreListedNotFollowedInEveryForm) {
 
   for (const std::vector<std::string>& format :
        {std::vector<std::string>{}, {"--json", "--summary"}, {"--csv"}}) {
-    std::vector<std::string> argumenty = format;
-    argumenty.insert(argumenty.end(), {"-r", "drzewo", "-j"});
-    std::vector<std::string> jeden = argumenty;
-    jeden.push_back("1");
-    argumenty.push_back("4");
-    const TPrzebieg p1 = Uruchom(jeden);
-    const TPrzebieg p4 = Uruchom(argumenty);
+    const auto [p1, p4] = WalkOnOneAndFourThreads(format);
     EXPECT_EQ(p1.KodWyjscia, 0) << p1.Bledy;
     const auto bezCzasu = [](const std::string& wyjscie) {
       return wyjscie.substr(0, wyjscie.find("\"seconds\""));
@@ -230,13 +234,7 @@ TEST_F(RozpoznikCliPosix, TreeWalkedInParallelGivesTheSameBytesAsOneThread) {
 
   for (const std::vector<std::string>& format :
        {std::vector<std::string>{}, {"--json", "--summary"}, {"--csv"}, {"--mismatches"}}) {
-    std::vector<std::string> argumenty = format;
-    argumenty.insert(argumenty.end(), {"-r", "drzewo", "-j"});
-    std::vector<std::string> jeden = argumenty;
-    jeden.push_back("1");
-    argumenty.push_back("4");
-    const TPrzebieg p1 = Uruchom(jeden);
-    const TPrzebieg p4 = Uruchom(argumenty);
+    const auto [p1, p4] = WalkOnOneAndFourThreads(format);
     EXPECT_EQ(p1.KodWyjscia, 2);
     EXPECT_EQ(p4.KodWyjscia, 2);
     EXPECT_GT(p1.Wyjscie.size(), 1000u);
