@@ -5,11 +5,11 @@
 
 #include "tests/window/qt/Pomocnicy.h"
 
-class TestZrzutow : public QObject {
+class ZrzutyTest : public QObject {
   Q_OBJECT
 
  public:
-  explicit TestZrzutow(TPulpitTestowy& Pulpit) : pulpit_(Pulpit) {}
+  explicit ZrzutyTest(TPulpitTestowy& Pulpit) : pulpit_(Pulpit) {}
 
  private slots:
   void initTestCase() { QVERIFY(QDir().mkpath(QStringLiteral(ROZPOZNIK_KATALOG_ZRZUTOW))); }
@@ -48,5 +48,5 @@ class TestZrzutow : public QObject {
   std::unique_ptr<TForm1> okno_;
 };
 
-ROZPOZNIK_TEST_OKNA(TestZrzutow)
-#include "TestZrzutow.moc"
+ROZPOZNIK_TEST_OKNA(ZrzutyTest)
+#include "ZrzutyTest.moc"

@@ -18,11 +18,11 @@ const QString Niejednoznacznosc =
 
 }  // namespace
 
-class TestWidoku : public QObject {
+class WidokTest : public QObject {
   Q_OBJECT
 
  public:
-  explicit TestWidoku(TPulpitTestowy& Pulpit) : pulpit_(Pulpit) {}
+  explicit WidokTest(TPulpitTestowy& Pulpit) : pulpit_(Pulpit) {}
 
  private slots:
   void init() {
@@ -197,5 +197,5 @@ class TestWidoku : public QObject {
   std::unique_ptr<TForm1> okno_;
 };
 
-ROZPOZNIK_TEST_OKNA(TestWidoku)
-#include "TestWidoku.moc"
+ROZPOZNIK_TEST_OKNA(WidokTest)
+#include "WidokTest.moc"

@@ -16,11 +16,11 @@ const std::string Png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
 
 }  // namespace
 
-class TestWierszaPolecen : public QObject {
+class WierszPolecenTest : public QObject {
   Q_OBJECT
 
  public:
-  TestWierszaPolecen(TPulpitTestowy& Pulpit, const TFolderTestowy& Folder,
+  WierszPolecenTest(TPulpitTestowy& Pulpit, const TFolderTestowy& Folder,
                      std::vector<std::string> Wiersz)
       : pulpit_(Pulpit), folder_(Folder), wiersz_(std::move(Wiersz)) {}
 
@@ -84,8 +84,8 @@ int main(int argc, char** argv) {
   int ile = static_cast<int>(slowa.size());
   TPulpitTestowy pulpit;
   TAplikacja aplikacja(ile, wiersz.data(), pulpit);
-  TestWierszaPolecen test(pulpit, folder, {wiersz.data(), wiersz.data() + ile});
+  WierszPolecenTest test(pulpit, folder, {wiersz.data(), wiersz.data() + ile});
   return QTest::qExec(&test, argc, argv);
 }
 
-#include "TestWierszaPolecen.moc"
+#include "WierszPolecenTest.moc"

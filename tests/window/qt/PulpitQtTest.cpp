@@ -12,11 +12,11 @@
 #include "window/qt/Tekst.h"
 #include "window/qt/TypSystemowy.h"
 
-class TestPulpituQt : public QObject {
+class PulpitQtTest : public QObject {
   Q_OBJECT
 
  public:
-  explicit TestPulpituQt(TPulpitTestowy&) {}
+  explicit PulpitQtTest(TPulpitTestowy&) {}
 
  private slots:
   void cleanup() { QLocale::setDefault(QLocale::c()); }
@@ -145,5 +145,5 @@ class TestPulpituQt : public QObject {
   TFolderTestowy folder_;
 };
 
-ROZPOZNIK_TEST_OKNA(TestPulpituQt)
-#include "TestPulpituQt.moc"
+ROZPOZNIK_TEST_OKNA(PulpitQtTest)
+#include "PulpitQtTest.moc"

@@ -7,11 +7,11 @@
 
 #include "tests/window/qt/Pomocnicy.h"
 
-class TestUkladu : public QObject {
+class UkladTest : public QObject {
   Q_OBJECT
 
  public:
-  explicit TestUkladu(TPulpitTestowy& Pulpit) : pulpit_(Pulpit) {}
+  explicit UkladTest(TPulpitTestowy& Pulpit) : pulpit_(Pulpit) {}
 
  private slots:
   void init() {
@@ -179,5 +179,5 @@ class TestUkladu : public QObject {
   std::unique_ptr<TForm1> okno_;
 };
 
-ROZPOZNIK_TEST_OKNA(TestUkladu)
-#include "TestUkladu.moc"
+ROZPOZNIK_TEST_OKNA(UkladTest)
+#include "UkladTest.moc"
