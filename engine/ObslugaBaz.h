@@ -59,6 +59,9 @@ inline constexpr std::size_t BajtyRozstrzygajace = 9;
 // when every signature that fits it is short (fewer than BajtyRozstrzygajace bytes pinned) and
 // none has the file's extension: the text rows, both tables' in turn, stand before the fitting
 // signatures, and the extension filter then keeps what has the file's own extension.
+// A text file whose name has no extension gets, instead of those text rows, the row of the format
+// its first lines show (WierszZTresci), when they show one; and that row also behind fitting
+// signatures that all pin fewer than BajtyRozstrzygajace bytes, when the file can be read.
 // A signature fits only the bytes the key holds (a short file's key is short); an empty key, the
 // key of an empty file, has the one answer OpisPustegoPliku.
 // Returns whether any candidate was found. `Plik` serves only the text test, which reads it from

@@ -2,6 +2,7 @@
 
 #include "catalogue/PustyPlik.h"
 #include "engine/ObslugaBaz.h"
+#include "engine/TrescTekstu.h"
 
 namespace {
 
@@ -172,9 +173,24 @@ bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydac
       if (wiersz.Rozszerzenie.Tekst() == rozszerzenie) tekstowe.push_back(&wiersz);
     }
   };
-  if ((tekstNajpierw || !tekstPominiety) && Plik != nullptr && CzyPlikTekstowy(*Plik)) {
-    dodajTekstowe(BazaTekstowa);
-    if (tekstNajpierw || !suplementZnalazl) dodajTekstowe(Suplement.Tekstowe);
+  // A name without an extension says nothing, so the content is heard even when a signature of a
+  // few printable bytes fitted: its lines tell JSON from an INI file where "[" can't. A signature
+  // that pins a header ("-----BEGIN CERTIFICATE", "#!/bin/sh") has said it already. This look is
+  // the supplement's own: a file that can't be read keeps the answer the signatures gave.
+  const bool tekstBezNazwy = rozszerzenie.empty() && tekstPominiety && Plik != nullptr &&
+                             Plik->Otwarty() && CzyTekstowyKlucz(tekstKlucza) &&
+                             std::ranges::none_of(Kandydaci, [](const TOpisPliku* w) {
+                               return PrzypieteBajty(*w) >= BajtyRozstrzygajace;
+                             });
+  if ((tekstNajpierw || !tekstPominiety || tekstBezNazwy) && Plik != nullptr &&
+      CzyPlikTekstowy(*Plik)) {
+    const TOpisPliku* zTresci = rozszerzenie.empty() ? WierszZTresci(*Plik, Suplement) : nullptr;
+    if (zTresci != nullptr) {
+      tekstowe.push_back(zTresci);
+    } else if (!tekstBezNazwy) {
+      dodajTekstowe(BazaTekstowa);
+      if (tekstNajpierw || !suplementZnalazl) dodajTekstowe(Suplement.Tekstowe);
+    }
   }
   // Behind the signatures, as the catalogue has them, or before them when the name decides.
   Kandydaci.insert(tekstNajpierw ? Kandydaci.begin() : Kandydaci.end(), tekstowe.begin(),

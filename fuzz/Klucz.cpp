@@ -3,8 +3,9 @@
 // answer, a signature row fits when the key begins with it, a pattern fits position by position
 // with only "*" past the key's end, the text tables are asked when nothing else fits and every byte
 // is text, or, before the signatures, when the name is a text format's and every fitting signature
-// is short and of another extension; and the extension filter keeps the candidates with the file's
-// own extension when there are any.
+// is short and of another extension; a text file without an extension has the format its lines
+// show instead, also behind short signatures; and the extension filter keeps the candidates with
+// the file's own extension when there are any.
 //
 // Input: one byte n, then n bytes of the file's name, then the file's content.
 
@@ -16,6 +17,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +25,7 @@
 #include "catalogue/Katalog.h"
 #include "catalogue/PustyPlik.h"
 #include "engine/Rozpoznanie.h"
+#include "engine/TrescTekstu.h"
 #include "text/Cp1250.h"
 
 namespace {
@@ -184,8 +187,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   }
   const bool podpisy = !sygnatury.empty() || !wzorce.empty() || !suplement.empty();
   const bool tekstNajpierw = podpisy && nazwaTekstowa && !rozstrzygajacy;
+  // A text file without an extension: the format its lines show (that classifier is not restated
+  // here, only where its answer goes) stands for the text rows, and is added behind signatures
+  // that pin no header.
+  const bool pominiety = !sygnatury.empty() || !wzorce.empty();
+  const std::string_view zTresci =
+      rozszerzenie.empty() && Tekstowy(tresc) ? RozszerzenieZTresci(tresc.substr(0, 4096)) : "";
+  const TOpisPliku* wierszTresci = nullptr;
+  for (const auto& tabela : {std::span<const TOpisPliku>(BazaTekstowa),
+                             std::span<const TOpisPliku>(SuplementTekstowy)}) {
+    for (const TOpisPliku& w : tabela) {
+      if (wierszTresci == nullptr && !zTresci.empty() && w.Rozszerzenie.Tekst() == zTresci) {
+        wierszTresci = &w;
+      }
+    }
+  }
+  bool naglowek = std::ranges::any_of(
+      sygnatury, [&](std::size_t i) { return Przypiete(BazaSygnatur[i].Sygnatura.Tekst()) >= 9; });
+  for (const TKandydaci* grupa : {&wzorce, &suplement}) {
+    for (const TOpisPliku* w : *grupa) naglowek = naglowek || Przypiete(w->Sygnatura.Tekst()) >= 9;
+  }
   TKandydaci tekstowe;
-  if ((tekstNajpierw || (sygnatury.empty() && wzorce.empty())) && Tekstowy(tresc)) {
+  if (wierszTresci != nullptr && (!pominiety || !naglowek)) {
+    tekstowe.push_back(wierszTresci);
+  } else if ((tekstNajpierw || !pominiety) && Tekstowy(tresc)) {
     for (const TOpisPliku& w : BazaTekstowa) {
       if (tegoRozszerzenia(w)) tekstowe.push_back(&w);
     }
