@@ -84,7 +84,9 @@ std::string DoHtml(std::string_view Utf8) {
 
 std::string DoCsv(std::string_view Utf8) {
   std::string wynik = "\"";
-  if (!Utf8.empty() && std::string_view("=+-@").find(Utf8.front()) != std::string_view::npos) {
+  // A tab or carriage return first is dropped by some spreadsheets on import, which then read
+  // what follows, so they are defused as a formula's own first characters are.
+  if (!Utf8.empty() && std::string_view("=+-@\t\r").find(Utf8.front()) != std::string_view::npos) {
     wynik += '\'';
   }
   for (const char c : Utf8) {

@@ -21,7 +21,7 @@ bool MaZnakSterujacy(std::string_view Tekst);
 // Safe inside HTML text and quoted attribute values.
 std::string DoHtml(std::string_view Utf8);
 
-// One CSV field, always quoted, with a leading "=", "+", "-" or "@" defused so that a
+// One CSV field, always quoted, with a leading "=", "+", "-", "@", tab or CR defused so that a
 // spreadsheet never takes a reported value for a formula.
 std::string DoCsv(std::string_view Utf8);
 

@@ -88,7 +88,7 @@ TEST(GrupyJakoCsv, PolaWCudzyslowachBezFormul) {
 
 // A spreadsheet takes a cell starting with any of these as a formula; inside a cell they are text.
 TEST(GrupyJakoCsv, KazdyPoczatekFormulyRozbrojony) {
-  for (const std::string poczatek : {"=", "+", "-", "@"}) {
+  for (const std::string poczatek : {"=", "+", "-", "@", "\t", "\r"}) {
     EXPECT_EQ(DoCsv(poczatek + "SUM(A1)"), "\"'" + poczatek + "SUM(A1)\"") << poczatek;
     EXPECT_EQ(DoCsv("a" + poczatek + "b"), "\"a" + poczatek + "b\"") << poczatek;
   }
