@@ -192,7 +192,8 @@ TEST_F(OknoWin32, NiejednoznacznyWynikIPasek) {
   EXPECT_EQ(GetScrollPos(okno_->ScrollBar1, SB_CTL), 0);
 
   const auto przewin = [&](WORD Zadanie) {
-    SendMessageW(okno_->Uchwyt(), WM_VSCROLL, Zadanie, reinterpret_cast<LPARAM>(okno_->ScrollBar1));
+    SendMessageW(okno_->Uchwyt(), WM_VSCROLL, Zadanie,
+                 reinterpret_cast<LPARAM>(okno_->ScrollBar1.Uchwyt()));
   };
   przewin(SB_LINEDOWN);
   EXPECT_EQ(GetScrollPos(okno_->ScrollBar1, SB_CTL), 1);
