@@ -1,6 +1,7 @@
 #include "window/win32/Unit1.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <array>
@@ -162,7 +163,7 @@ const TOkno& TForm1::Okno(TKontrolka Kontrolka) const {
     case TKontrolka::InfoMemo:
       return InfoMemo;
   }
-  // A message from a window that is none of the controls.
+  // Only a value outside the enumeration comes here.
   throw std::out_of_range("TForm1::Okno");
 }
 

@@ -6,8 +6,6 @@
 // the program, over whatever lies below them (window/win32/kontrolki/).
 
 #include <windows.h>
-// windows.h first: shellapi.h needs its types.
-#include <shellapi.h>
 
 #include "window/OknoRozpoznika.h"
 #include "window/win32/kontrolki/Etykieta.h"
