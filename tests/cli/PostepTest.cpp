@@ -22,7 +22,7 @@ std::string Zawartosc(std::FILE* plik) {
   return tekst;
 }
 
-TEST(Postep, AppearsOnlyAfterASecondOnATerminalEscapedCutToWidthAndIsCleared) {
+TEST(Postep, PojawiaSieDopieroPoSekundzieNaTerminaluZUcieczkaUcietyDoSzerokosciIZmazany) {
   const auto teraz = TPostep::TZegar::now();
   for (const bool wlaczony : {false, true}) {
     const std::unique_ptr<std::FILE, TZamknijPlik> plik(std::tmpfile());

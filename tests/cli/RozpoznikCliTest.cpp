@@ -11,7 +11,7 @@ namespace {
 
 using nlohmann::json;
 
-TEST_F(RozpoznikCli, ZipNamedZipHasTheOneZipCandidate) {
+TEST_F(RozpoznikCli, ZipNazwanyZipMaJedynegoKandydataZip) {
   folder.Zapisz("archiwum.zip", Zip);
 
   const TPrzebieg wJson = Uruchom({"--json", "archiwum.zip"});
@@ -38,7 +38,7 @@ TEST_F(RozpoznikCli, ZipNamedZipHasTheOneZipCandidate) {
       << tekst.Wyjscie;
 }
 
-TEST_F(RozpoznikCli, CandidatesKeepTheEnginesOrderWhenNoneHasTheFilesExtension) {
+TEST_F(RozpoznikCli, KandydaciWKolejnosciSilnikaGdyZadenNieMaRozszerzeniaPliku) {
   folder.Zapisz("archiwum.dat", Zip);
   const auto linie = LinieJson(Uruchom({"--json", "archiwum.dat"}).Wyjscie);
   ASSERT_EQ(linie.size(), 1u);
@@ -48,7 +48,7 @@ TEST_F(RozpoznikCli, CandidatesKeepTheEnginesOrderWhenNoneHasTheFilesExtension) 
 
 // The same candidates, the longest signature first; equal counts keep the catalogue's order, and
 // the summary counts the file under the first of the order in use.
-TEST_F(RozpoznikCli, RankedOrdersCandidatesByThePinnedBytes) {
+TEST_F(RozpoznikCli, OpcjaRankedUkladaKandydatowWedlugPrzypietychBajtow) {
   folder.Zapisz("archiwum.dat", Zip);
   const auto zwykle = LinieJson(Uruchom({"--json", "archiwum.dat"}).Wyjscie);
   const TPrzebieg p = Uruchom({"--json", "--ranked", "--summary", "archiwum.dat"});
@@ -71,7 +71,7 @@ TEST_F(RozpoznikCli, RankedOrdersCandidatesByThePinnedBytes) {
 }
 
 // Extensions cut at five characters in the catalogue still name the file's own.
-TEST_F(RozpoznikCli, CutExtensionsAreNoMismatch) {
+TEST_F(RozpoznikCli, UcieteRozszerzeniaNieSaNiezgodnoscia) {
   folder.Zapisz("plik.torrent", "d8:announce35:udp://tracker.example:1337/announce");
   folder.Zapisz("kopia.tar.gz", "\x1F\x8B\x08\x08\x00\x00\x00\x00\x00\x03kopia.tar"s);
   folder.Zapisz("plik.torrent.zip", "d8:announce35:udp://tracker.example:1337/announce");
@@ -82,7 +82,7 @@ TEST_F(RozpoznikCli, CutExtensionsAreNoMismatch) {
   EXPECT_NE(p.Wyjscie.find("plik.torrent.zip [mismatch]\n"), std::string::npos) << p.Wyjscie;
 }
 
-TEST_F(RozpoznikCli, EmptyFileIsSaidToBeEmpty) {
+TEST_F(RozpoznikCli, PustyPlikNazwanyPustym) {
   folder.Zapisz("pusty.txt", "");
   const TPrzebieg p = Uruchom({"pusty.txt"});
   EXPECT_EQ(p.KodWyjscia, 0);
@@ -90,7 +90,7 @@ TEST_F(RozpoznikCli, EmptyFileIsSaidToBeEmpty) {
   EXPECT_EQ(p.Wyjscie.find("  2. "), std::string::npos);
 }
 
-TEST_F(RozpoznikCli, UnknownBinaryIsNotRecognisedAndExitsWithOne) {
+TEST_F(RozpoznikCli, NieznanyPlikBinarnyNierozpoznanyIKonczySieJedynka) {
   // Only ASCII letters of an extension change case.
   folder.Zapisz("dane.bąk", NieznaneDane);
 
@@ -111,7 +111,7 @@ TEST_F(RozpoznikCli, UnknownBinaryIsNotRecognisedAndExitsWithOne) {
             "  not recognised: first bytes 0102030405060708090A, extension BąK, size 11 bytes\n");
 }
 
-TEST_F(RozpoznikCli, DoubleDashEndsTheOptions) {
+TEST_F(RozpoznikCli, PodwojnyMyslnikKonczyOpcje) {
   folder.Zapisz("-r.zip", Zip);
   const TPrzebieg p = Uruchom({"--json", "--", "-r.zip"});
   EXPECT_EQ(p.KodWyjscia, 0);
@@ -119,7 +119,7 @@ TEST_F(RozpoznikCli, DoubleDashEndsTheOptions) {
   EXPECT_EQ(LinieJson(p.Wyjscie)[0]["path"], "-r.zip");
 }
 
-TEST_F(RozpoznikCli, WrongArgumentsExitWithTwoAndHelpWithZero) {
+TEST_F(RozpoznikCli, ZleArgumentyKonczaSieDwojkaAPomocZerem) {
   EXPECT_EQ(Uruchom({}).KodWyjscia, 2);
   EXPECT_EQ(Uruchom({"--nieznana", "x"}).KodWyjscia, 2);
 

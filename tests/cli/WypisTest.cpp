@@ -42,7 +42,7 @@ TRozpoznanie Nierozpoznany(std::string_view rozszerzenie) {
   return r;
 }
 
-TEST(Opis, CandidatesInOrderWithProgramsJoinedAndTextInUtf8) {
+TEST(Opis, KandydaciPoKoleiZProgramamiRazemITekstemWUtf8) {
   std::string wyjscie;
   DopiszOpis(wyjscie, "/dane/log.err", Rozpoznany());
   EXPECT_EQ(wyjscie,
@@ -55,7 +55,7 @@ TEST(Opis, CandidatesInOrderWithProgramsJoinedAndTextInUtf8) {
             "     programs: (none)\n");
 }
 
-TEST(Opis, UnrecognisedFileGivesItsFirstTenBytesExtensionAndSize) {
+TEST(Opis, NierozpoznanyPlikPodajeDziesiecPierwszychBajtowRozszerzenieIRozmiar) {
   std::string wyjscie = "earlier output\n";
   DopiszOpis(wyjscie, "x.bin", Nierozpoznany("BIN"));
   DopiszOpis(wyjscie, "x", Nierozpoznany(""));
@@ -68,7 +68,7 @@ TEST(Opis, UnrecognisedFileGivesItsFirstTenBytesExtensionAndSize) {
       "  not recognised: first bytes 0102030405060708090A, extension (none), size 11 bytes\n");
 }
 
-TEST(Opis, ControlCharactersOfAPathCannotReachTheTerminal) {
+TEST(Opis, ZnakiSterujaceSciezkiNieDocierajaDoTerminala) {
   EXPECT_EQ(DoWyswietlenia("a\nb\x1B[31m\x7F\u0107"), "a\\x0Ab\\x1B[31m\\x7F\u0107");
   // C1 controls, as UTF-8 and as raw bytes; CSI alone is enough to start a command.
   EXPECT_EQ(DoWyswietlenia("\u009B2J|\x9B|\u0080"), "\\xC2\\x9B2J|\\x9B|\\xC2\\x80");
@@ -79,7 +79,7 @@ TEST(Opis, ControlCharactersOfAPathCannotReachTheTerminal) {
   EXPECT_EQ(DoWyswietlenia("\xC0\x9B\xE0\x80\x9B\xE2\x80"), "\\xC0\\x9B\\xE0\\x80\\x9B\\xE2\\x80");
 }
 
-TEST(Opis, ExtensionOfAnUnrecognisedFileIsEscapedLikeThePath) {
+TEST(Opis, RozszerzenieNierozpoznanegoPlikuZUcieczkaJakSciezka) {
   for (const char* nazwa : {"x.\x1B[2J", "y.\nFAKE", "z.\x1B]0;T\x07"}) {
     std::string wyjscie;
     DopiszOpis(wyjscie, nazwa, Nierozpoznany(PobierzRozszerzenie(nazwa)));
@@ -89,7 +89,7 @@ TEST(Opis, ExtensionOfAnUnrecognisedFileIsEscapedLikeThePath) {
 }
 
 // The text test's error quotes the path; whatever carries it to standard error escapes it.
-TEST(Opis, ErrorMessagesQuotingAPathAreEscaped) {
+TEST(Opis, KomunikatyBleduZeSciezkaZUcieczka) {
   const TPlikDoOdczytu brak("/nie-ma/\x1B]0;T\x07\n.txt");
   const std::string komunikat = KomunikatBledu(EBladOtwarciaPliku(brak).what());
   EXPECT_EQ(komunikat.find_first_of("\x1B\x07"), std::string::npos) << komunikat;
@@ -98,7 +98,7 @@ TEST(Opis, ErrorMessagesQuotingAPathAreEscaped) {
             "rozpoznik-cli: a\\x9B.txt: No such file\n");
 }
 
-TEST(Json, OneLineWithTheFieldsInTheirOrder) {
+TEST(Json, JedenWierszZPolamiWSwojejKolejnosci) {
   std::string wyjscie;
   DopiszJson(wyjscie, "/dane/log.err", Rozpoznany());
   ASSERT_EQ(wyjscie.back(), '\n');
@@ -120,7 +120,7 @@ TEST(Json, OneLineWithTheFieldsInTheirOrder) {
 }
 
 // A name that claims no type, and a file nothing recognised, are not mismatches.
-TEST(Opis, MismatchIsMarkedOnThePathLineOnlyWhenTheNameClaimsAnotherType) {
+TEST(Opis, NiezgodnoscZaznaczonaWWierszuSciezkiTylkoGdyNazwaPodajeInnyTyp) {
   const auto pierwszaLinia = [](const TRozpoznanie& r) {
     std::string wyjscie;
     DopiszOpis(wyjscie, "plik", r);
@@ -139,7 +139,7 @@ TEST(Opis, MismatchIsMarkedOnThePathLineOnlyWhenTheNameClaimsAnotherType) {
   EXPECT_EQ(nlohmann::json::parse(json.substr(koniec + 1))["extension_matches"], false);
 }
 
-TEST(Opis, ExplainNamesTheTableAndMarksTheDecidingDigits) {
+TEST(Opis, WyjasnienieNazywaTabeleIZaznaczaRozstrzygajaceCyfry) {
   const auto wiersz = [](const auto& tabela, std::string_view sygnatura) {
     return &*std::ranges::find(tabela, sygnatura,
                                [](const TOpisPliku& w) { return w.Sygnatura.Tekst(); });
@@ -187,7 +187,7 @@ TEST(Opis, ExplainNamesTheTableAndMarksTheDecidingDigits) {
       << wyjscie;
 }
 
-TEST(Csv, OneRowPerCandidateWithThePathQuotedWhenItHoldsCommasQuotesOrLineEnds) {
+TEST(Csv, WierszNaKandydataZeSciezkaWCudzyslowieGdyMaPrzecinkiCudzyslowyLubKonceWierszy) {
   std::string csv(NaglowekCsv);
   DopiszCsv(csv, "a,\"b\"\nc.err", Rozpoznany());
   DopiszCsv(csv, "zwykly.bin", Nierozpoznany("BIN"));
@@ -207,7 +207,7 @@ TEST(Csv, OneRowPerCandidateWithThePathQuotedWhenItHoldsCommasQuotesOrLineEnds) 
 
 // A link's target is chosen by whoever made the tree, as a name is, and each form guards it the
 // way it guards the path.
-TEST(Dowiazanie, TargetIsEscapedAsThePathIsInTextAndJson) {
+TEST(Dowiazanie, CelZUcieczkaJakSciezkaWTekscieIJson) {
   const std::string cel = "\x1B]0;tytul\x07/etc/\xC5\x82\xFF";
   std::string tekst;
   DopiszOpisDowiazania(tekst, "drzewo/\x1B[2Jpw", cel);

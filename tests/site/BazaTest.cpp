@@ -11,7 +11,7 @@ namespace {
 
 // Reports from many threads at once are committed in batches: each must be stored once, in its
 // own row or in the count of the same report, whichever batch took it.
-TEST(Baza, ReportsFromManyThreadsAreEachStoredOnceWhateverBatchTookThem) {
+TEST(Baza, ZgloszeniaZWieluWatkowZapisaneRazBezWzgleduNaPaczke) {
   const TFolderTestowy folder;
   TBaza baza(folder.Sciezka("zgloszenia.db"));
   constexpr int Watkow = 8;

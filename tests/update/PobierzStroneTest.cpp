@@ -18,7 +18,7 @@ std::string Bajty(std::size_t Dlugosc) {
   return tekst;
 }
 
-TEST(PobierzStrone, KeepsTheBodyExactlyAsItArrivesInSmallPieces) {
+TEST(PobierzStrone, ZachowujeTrescDokladnieJakPrzychodziWMalychKawalkach) {
   const std::string bodies[] = {""s,          Bajty(128), Bajty(300),          "1"s,
                                 "a\0b\0\0c"s, "\0"s,      "\xFF\xFE\r\n \x80"s};
   for (const std::string& body : bodies) {
@@ -34,7 +34,7 @@ TEST(PobierzStrone, KeepsTheBodyExactlyAsItArrivesInSmallPieces) {
   }
 }
 
-TEST(PobierzStrone, SendsAPlainGetWithTheProgramsFileNameAsAgent) {
+TEST(PobierzStrone, WysylaZwyklyGetZNazwaPlikuProgramuJakoAgentem) {
   TSerwerHttp serwer([](const std::string&) { return TOdpowiedzHttp{.Tresc = "1"}; });
   std::string tekst;
   PobierzStrone(tekst, serwer.Adres() + "aktual.php?rand=42&program=Rozpoznik%20wersja%201.4");
@@ -46,7 +46,7 @@ TEST(PobierzStrone, SendsAPlainGetWithTheProgramsFileNameAsAgent) {
   EXPECT_EQ(zapytania[0].Agent, ROZPOZNIK_PROGRAM_TESTOW);
 }
 
-TEST(PobierzStrone, IgnoresTheHttpStatus) {
+TEST(PobierzStrone, PomijaStatusHttp) {
   TSerwerHttp serwer([](const std::string&) {
     return TOdpowiedzHttp{.Status = "404 Not Found", .Tresc = "<html>brak</html>"};
   });
@@ -55,7 +55,7 @@ TEST(PobierzStrone, IgnoresTheHttpStatus) {
   EXPECT_EQ(tekst, "<html>brak</html>");
 }
 
-TEST(PobierzStrone, FollowsRedirectsUpToFive) {
+TEST(PobierzStrone, IdzieZaPrzekierowaniamiDoPieciu) {
   TSerwerHttp serwer([](const std::string& cel) {
     if (cel == "/stara") {
       return TOdpowiedzHttp{.Status = "302 Found", .Naglowki = {"Location: /nowa"}, .Tresc = "x"};
@@ -74,7 +74,7 @@ TEST(PobierzStrone, FollowsRedirectsUpToFive) {
   EXPECT_NE(tekst, "1");
 }
 
-TEST(PobierzStrone, DoesNotFollowARedirectToALocalFile) {
+TEST(PobierzStrone, NieIdzieZaPrzekierowaniemDoPlikuLokalnego) {
   TFolderTestowy katalog;
   const std::string tajny = katalog.Zapisz("tajny.txt", "tajemnica");
   TSerwerHttp serwer([&](const std::string&) {
@@ -85,7 +85,7 @@ TEST(PobierzStrone, DoesNotFollowARedirectToALocalFile) {
   EXPECT_EQ(tekst.find("tajemnica"), std::string::npos);
 }
 
-TEST(PobierzStrone, StopsAnEndlessBodyAt64KiBAndKeepsWhatWasRead) {
+TEST(PobierzStrone, ZatrzymujeNieskonczonaTrescNa64KiBIZachowujePrzeczytane) {
   TSerwerHttp serwer(
       [](const std::string&) { return TOdpowiedzHttp{.Rodzaj = TRodzaj::BezKonca}; });
   std::string tekst;
@@ -94,7 +94,7 @@ TEST(PobierzStrone, StopsAnEndlessBodyAt64KiBAndKeepsWhatWasRead) {
   EXPECT_TRUE(tekst == WzorzecBezKonca(64 * 1024));
 }
 
-TEST(PobierzStrone, GivesEmptyTextWhenThereIsNoConnection) {
+TEST(PobierzStrone, DajePustyTekstGdyNieMaPolaczenia) {
   std::string tekst = "left over";
   EXPECT_TRUE(
       PobierzStrone(tekst, "http://127.0.0.1:" + std::to_string(PortBezSerwera()) + "/aktual.php"));
@@ -105,7 +105,7 @@ TEST(PobierzStrone, GivesEmptyTextWhenThereIsNoConnection) {
   EXPECT_EQ(tekst, "");
 }
 
-TEST(PobierzStrone, GivesUpOnAServerThatNeverAnswers) {
+TEST(PobierzStrone, PoddajeSieGdySerwerNigdyNieOdpowiada) {
   TSerwerHttp serwer(
       [](const std::string&) { return TOdpowiedzHttp{.Rodzaj = TRodzaj::Milczenie}; });
   std::string tekst = "left over";

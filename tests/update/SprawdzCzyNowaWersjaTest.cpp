@@ -105,7 +105,7 @@ const TPrzypadekZnacznika PrzypadkiZnacznika[] = {
     {"after 2107", Czas(2110, 1, 1), Czas(2108, 1, 1), false},
 };
 
-TEST_F(SprawdzCzyNowaWersjaTest, AsksTheSiteOnlyWhenTheMarkerIsAWeekOld) {
+TEST_F(SprawdzCzyNowaWersjaTest, PytaWitryneTylkoGdyZnacznikMaTydzien) {
   OdpowiedzStrony("0");
   for (const auto& przypadek : PrzypadkiZnacznika) {
     SCOPED_TRACE(przypadek.Opis);
@@ -119,7 +119,7 @@ TEST_F(SprawdzCzyNowaWersjaTest, AsksTheSiteOnlyWhenTheMarkerIsAWeekOld) {
   EXPECT_TRUE(pytania_.empty());
 }
 
-TEST_F(SprawdzCzyNowaWersjaTest, AMissingMarkerOrADirectoryIsNotDueAndIsNotCreated) {
+TEST_F(SprawdzCzyNowaWersjaTest, BrakujacyZnacznikLubFolderNieWymagaPytaniaINiePowstaje) {
   std::filesystem::remove(znacznik_);
   Sprawdz();
   EXPECT_FALSE(std::filesystem::exists(znacznik_));
@@ -134,7 +134,7 @@ TEST_F(SprawdzCzyNowaWersjaTest, AMissingMarkerOrADirectoryIsNotDueAndIsNotCreat
   EXPECT_TRUE(pytania_.empty());
 }
 
-TEST_F(SprawdzCzyNowaWersjaTest, SendsTheVersionQueryWithEverySpaceOfTheCaptionEscaped) {
+TEST_F(SprawdzCzyNowaWersjaTest, WysylaZapytanieOWersjeZKazdaSpacjaTytuluZakodowana) {
   UstawCzasZapisu(znacznik_, Czas(2020, 1, 1));
   OdpowiedzStrony("0");
   Sprawdz();
@@ -161,7 +161,7 @@ TEST_F(SprawdzCzyNowaWersjaTest, SendsTheVersionQueryWithEverySpaceOfTheCaptionE
   EXPECT_EQ(zapytania[0].Agent, std::filesystem::read_symlink("/proc/self/exe").filename());
 }
 
-TEST_F(SprawdzCzyNowaWersjaTest, AnythingButExactlyOneLeavesTheMarkerAndAsksAgainNextTime) {
+TEST_F(SprawdzCzyNowaWersjaTest, CokolwiekProczJedynkiZostawiaZnacznikIPytaZnowuNastepnymRazem) {
   UstawCzasZapisu(znacznik_, Czas(2020, 1, 1));
   const std::string odpowiedzi[] = {"1\n"s, " 1"s, "01"s, "0"s, ""s, "1\0"s, "11"s, "I"s};
   for (const std::string& odpowiedz : odpowiedzi) {
@@ -176,7 +176,7 @@ TEST_F(SprawdzCzyNowaWersjaTest, AnythingButExactlyOneLeavesTheMarkerAndAsksAgai
   EXPECT_EQ(CzasZapisu(znacznik_), Czas(2020, 1, 1));
 }
 
-TEST_F(SprawdzCzyNowaWersjaTest, NoNetworkLeavesEverythingAsItWas) {
+TEST_F(SprawdzCzyNowaWersjaTest, BrakSieciZostawiaWszystkoJakBylo) {
   UstawCzasZapisu(znacznik_, Czas(2020, 1, 1));
   const TSrodowiskoAktualizacji srodowisko{
       .SciezkaZnacznika = znacznik_, .Teraz = [this] { return teraz_; }, .Losuj = [] { return 1; }};
@@ -191,7 +191,7 @@ TEST_F(SprawdzCzyNowaWersjaTest, NoNetworkLeavesEverythingAsItWas) {
   EXPECT_EQ(CzasZapisu(znacznik_), Czas(2020, 1, 1));
 }
 
-TEST_F(SprawdzCzyNowaWersjaTest, YesOpensTheUpdatePageAndDatesTheMarkerToday) {
+TEST_F(SprawdzCzyNowaWersjaTest, OdpowiedzTakOtwieraStroneAktualizacjiIDatujeZnacznikDzisiaj) {
   UstawCzasZapisu(znacznik_, Czas(2024, 3, 26));
   UstawCzasDostepu(znacznik_, 1'000'000'000);
   wyborUzytkownika_ = true;
@@ -204,7 +204,7 @@ TEST_F(SprawdzCzyNowaWersjaTest, YesOpensTheUpdatePageAndDatesTheMarkerToday) {
   EXPECT_EQ(CzytajPlik(znacznik_), "Rozpoznik\n");
 }
 
-TEST_F(SprawdzCzyNowaWersjaTest, NoDatesTheMarkerTodaySoTheSiteRestsForSixDays) {
+TEST_F(SprawdzCzyNowaWersjaTest, OdpowiedzNieDatujeZnacznikDzisiajIWitrynaOdpoczywaSzescDni) {
   UstawCzasZapisu(znacznik_, Czas(2024, 3, 20, 9, 15));
   wyborUzytkownika_ = false;
   Sprawdz();
@@ -222,7 +222,7 @@ TEST_F(SprawdzCzyNowaWersjaTest, NoDatesTheMarkerTodaySoTheSiteRestsForSixDays) 
   EXPECT_EQ(pytania_.size(), 2u);
 }
 
-TEST_F(SprawdzCzyNowaWersjaTest, AMarkerRemovedWhileTheQuestionIsOpenIsNotCreatedAgain) {
+TEST_F(SprawdzCzyNowaWersjaTest, ZnacznikUsunietyPodczasPytaniaNiePowstajePonownie) {
   UstawCzasZapisu(znacznik_, Czas(2020, 1, 1));
   przyPytaniu_ = [this] { std::filesystem::remove(znacznik_); };
   Sprawdz();
@@ -232,7 +232,7 @@ TEST_F(SprawdzCzyNowaWersjaTest, AMarkerRemovedWhileTheQuestionIsOpenIsNotCreate
 
 // Only a regular file is a marker. A link is followed by nobody: the file it points to, however
 // old, neither brings the question nor gets re-dated.
-TEST_F(SprawdzCzyNowaWersjaTest, AMarkerThatIsALinkIsNoMarkerAndItsTargetKeepsItsDate) {
+TEST_F(SprawdzCzyNowaWersjaTest, ZnacznikBedacyDowiazaniemNieJestZnacznikiemAJegoCelZachowujeDate) {
   const std::string cel = katalog_.Zapisz("inny.txt", "cudzy plik\n");
   UstawCzasZapisu(cel, Czas(2020, 1, 1));
   std::filesystem::remove(znacznik_);
@@ -245,7 +245,7 @@ TEST_F(SprawdzCzyNowaWersjaTest, AMarkerThatIsALinkIsNoMarkerAndItsTargetKeepsIt
 
 // A pipe or a device in the marker's place is no marker: the site is not asked, and nothing waits
 // for a writer or opens the device.
-TEST_F(SprawdzCzyNowaWersjaTest, APipeOrADeviceIsNoMarkerAndHoldsNothingUp) {
+TEST_F(SprawdzCzyNowaWersjaTest, PotokLubUrzadzenieNieJestZnacznikiemINicNieWstrzymuje) {
   std::filesystem::remove(znacznik_);
   ASSERT_EQ(::mkfifo(znacznik_.c_str(), 0666), 0);
   UstawCzasZapisu(znacznik_, Czas(2020, 1, 1));
@@ -267,7 +267,8 @@ TEST_F(SprawdzCzyNowaWersjaTest, APipeOrADeviceIsNoMarkerAndHoldsNothingUp) {
 
 // The time goes to the file that was checked: a link put in its place while the question is
 // open leads nowhere.
-TEST_F(SprawdzCzyNowaWersjaTest, AMarkerSwappedForALinkMeanwhileLeavesTheLinksTargetAlone) {
+TEST_F(SprawdzCzyNowaWersjaTest,
+       ZnacznikPodmienionyWmiedzyczasieNaDowiazanieNieRuszaCeluDowiazania) {
   const std::string cel = katalog_.Zapisz("inny.txt", "cudzy plik\n");
   UstawCzasZapisu(cel, Czas(2020, 1, 1));
   UstawCzasZapisu(znacznik_, Czas(2020, 1, 1));
@@ -290,7 +291,7 @@ std::optional<bool> JakoWlascicielZnacznika(const std::string& Znacznik,
   return *wynik == "1";
 }
 
-TEST_F(SprawdzCzyNowaWersjaTest, AReadOnlyMarkerKeepsItsDateAndTheQuestionComesAgain) {
+TEST_F(SprawdzCzyNowaWersjaTest, ZnacznikTylkoDoOdczytuZachowujeDateAPytanieWraca) {
   UstawCzasZapisu(znacznik_, Czas(2020, 1, 1));
   std::filesystem::permissions(znacznik_, std::filesystem::perms::owner_read |
                                               std::filesystem::perms::group_read |
@@ -310,7 +311,7 @@ TEST_F(SprawdzCzyNowaWersjaTest, AReadOnlyMarkerKeepsItsDateAndTheQuestionComesA
   EXPECT_EQ(CzasZapisu(znacznik_), Czas(2020, 1, 1));
 }
 
-TEST_F(SprawdzCzyNowaWersjaTest, NeverThrowsWhateverTheDesktopDoes) {
+TEST_F(SprawdzCzyNowaWersjaTest, NigdyNieRzucaWyjatkuCokolwiekZrobiPulpit) {
   UstawCzasZapisu(znacznik_, Czas(2020, 1, 1));
   const TSrodowiskoAktualizacji srodowisko{
       .SciezkaZnacznika = znacznik_, .Teraz = [this] { return teraz_; }, .Losuj = [] { return 7; }};
@@ -323,7 +324,7 @@ TEST_F(SprawdzCzyNowaWersjaTest, NeverThrowsWhateverTheDesktopDoes) {
   EXPECT_EQ(LiczbaZapytan(), 1u);
 }
 
-TEST(SrodowiskoProgramu, UsesTheMarkerBesideTheProgramAndDrawsFrom0To9998) {
+TEST(SrodowiskoProgramu, UzywaZnacznikaObokProgramuILosujeOd0Do9998) {
   const TSrodowiskoAktualizacji srodowisko = SrodowiskoProgramu();
   EXPECT_EQ(
       srodowisko.SciezkaZnacznika,
@@ -343,7 +344,7 @@ TEST(SrodowiskoProgramu, UsesTheMarkerBesideTheProgramAndDrawsFrom0To9998) {
   EXPECT_GT(najwieksza, 9898);
 }
 
-TEST(SrodowiskoProgramu, TellsTheLocalTimeNow) {
+TEST(SrodowiskoProgramu, PodajeTerazCzasLokalny) {
   EXPECT_LE(std::abs(SekundyLokalne(SrodowiskoProgramu().Teraz()) - std::time(nullptr)), 5);
 }
 

@@ -1,22 +1,27 @@
 #pragma once
 
-// The main window drawn with Win32: one child window per control of the layout table, each
-// showing the window's state, each passing its events to the window's behaviour. Edit boxes and
-// the scroll bar are the system's own controls; pictures, labels, lines and the flat button are
-// drawn by the window itself, over whatever lies below them.
+// The main window drawn with Win32: one control per row of the layout table, each showing the
+// window's state, each passing its events to the window's behaviour. Edit boxes and the scroll
+// bar are the system's own controls; pictures, labels, lines and the flat button are drawn by
+// the program, over whatever lies below them (window/win32/kontrolki/).
 
 #include <windows.h>
-// windows.h first: shellapi.h needs its types.
-#include <shellapi.h>
-
-#include <array>
-#include <string>
 
 #include "window/OknoRozpoznika.h"
+#include "window/win32/kontrolki/Etykieta.h"
+#include "window/win32/kontrolki/Linia.h"
+#include "window/win32/kontrolki/Memo.h"
+#include "window/win32/kontrolki/Obrazek.h"
+#include "window/win32/kontrolki/OknoWlasne.h"
+#include "window/win32/kontrolki/PasekPrzewijania.h"
+#include "window/win32/kontrolki/Podpowiedzi.h"
+#include "window/win32/kontrolki/Pole.h"
+#include "window/win32/kontrolki/Przycisk.h"
+#include "window/win32/kontrolki/SluchaczKontrolek.h"
 
 class TPulpit;
 
-class TForm1 : public TOknoRozpoznika {
+class TForm1 : public TOknoRozpoznika, private TOknoWlasne, private TSluchaczKontrolek {
  public:
   // Builds the window hidden and draws its state at start; the main block then starts it
   // (Uruchom) before showing it. `Wlasciciel` is the application's window, which stands for the
@@ -25,8 +30,8 @@ class TForm1 : public TOknoRozpoznika {
          HWND Wlasciciel = nullptr);
   ~TForm1() override;
 
-  HWND Uchwyt() const { return okno_; }
-  HWND Kontrolka(TKontrolka Kontrolka) const { return kontrolki_[Indeks(Kontrolka)]; }
+  using TOknoWlasne::Uchwyt;
+  HWND Kontrolka(TKontrolka Kontrolka) const { return Okno(Kontrolka); }
   // Dots per inch of the monitor the window is on; the layout is scaled from 96.
   UINT Dpi() const { return dpi_; }
 
@@ -34,73 +39,68 @@ class TForm1 : public TOknoRozpoznika {
   // controls; the message loop offers every message here first. True when it was taken.
   bool PrzetworzKlawisz(const MSG& Komunikat);
 
-  // The controls, owned by the window; a control's identifier is its place in the layout table
-  // plus one.
-  HWND SpeedButton1 = nullptr;
-  HWND Edit1 = nullptr;
-  HWND Image1 = nullptr;
-  HWND Image2 = nullptr;
-  HWND Bevel1 = nullptr;
-  HWND Label1 = nullptr;
-  HWND Label2 = nullptr;
-  HWND TypEdit = nullptr;
-  HWND Label3 = nullptr;
-  HWND KategoriaEdit = nullptr;
-  HWND Label4 = nullptr;
-  HWND ProgramyMemo = nullptr;
-  HWND Label5 = nullptr;
-  HWND Bevel2 = nullptr;
-  HWND Label6 = nullptr;
-  HWND InfoMemo = nullptr;
-  HWND InfoLabel = nullptr;
-  HWND ScrollBar1 = nullptr;
-  HWND Pasek = nullptr;
+  // The controls; a control's identifier is its place in the layout table plus one.
+  TPrzycisk SpeedButton1;
+  TPole Edit1;
+  TObrazek Image1;
+  TObrazek Image2;
+  TLinia Bevel1;
+  TEtykieta Label1;
+  TEtykieta Label2;
+  TPole TypEdit;
+  TEtykieta Label3;
+  TPole KategoriaEdit;
+  TEtykieta Label4;
+  TMemo ProgramyMemo;
+  TEtykieta Label5;
+  TLinia Bevel2;
+  TEtykieta Label6;
+  TMemo InfoMemo;
+  TEtykieta InfoLabel;
+  TPasekPrzewijania ScrollBar1;
+  TLinia Pasek;
 
  protected:
   void PokazStan() override;
 
  private:
-  struct TMysz {
-    bool Nad = false;        // the mouse is over the control
-    bool Wcisnieta = false;  // pressed on it and not yet released
-  };
+  // The window's messages.
+  LRESULT ObsluzKomunikat(UINT Komunikat, WPARAM W, LPARAM L) override;
+  void BladObslugi(std::exception_ptr Blad) override;
+  // The drawn controls' events.
+  void RysujPod(HDC Dc, const TOkno& Kontrolka) const override;
+  void Kliknieta(const TOkno& Kontrolka) override;
+  void MyszNad(const TOkno& Kontrolka) override;
+  void MyszOpuscila(const TOkno& Kontrolka) override;
 
-  static void ZarejestrujKlasy();
-  static LRESULT CALLBACK ProceduraOkna(HWND Okno, UINT Komunikat, WPARAM W, LPARAM L);
-  static LRESULT CALLBACK ProceduraKontrolki(HWND Okno, UINT Komunikat, WPARAM W, LPARAM L);
-  static LRESULT CALLBACK ProceduraMemo(HWND Okno, UINT Komunikat, WPARAM W, LPARAM L, UINT_PTR Id,
-                                        DWORD_PTR Dane);
-  LRESULT Obsluz(HWND Okno, UINT Komunikat, WPARAM W, LPARAM L);
-  LRESULT ObsluzKontrolke(HWND Kontrolka, UINT Komunikat, WPARAM W, LPARAM L);
+  TOkno& Okno(TKontrolka Kontrolka);
+  const TOkno& Okno(TKontrolka Kontrolka) const;
+  template <class T>
+  T& Jako(TKontrolka Kontrolka) {
+    return dynamic_cast<T&>(Okno(Kontrolka));
+  }
+  template <class T>
+  const T& Jako(TKontrolka Kontrolka) const {
+    return dynamic_cast<const T&>(Okno(Kontrolka));
+  }
 
-  void UtworzKontrolki();
-  void UtworzCzcionki();
+  void Utworz(const TOpisKontrolki& Opis);
+  void UstawCzcionke(const TOpisKontrolki& Opis);
   void UstawRozmiarKlienta();
   void Zniszcz();
   void PokazKontrolke(const TOpisKontrolki& Opis, const TStanKontrolki& Stan);
-  void PokazPole(const TOpisKontrolki& Opis, const std::wstring& Tekst, bool NowyTekst);
-  void RysujTlo(HDC Dc, POINT Poczatek, TKontrolka Kontrolka) const;
-  void RysujKontrolke(TKontrolka Kontrolka, HDC Dc);
-  void RysujObraz(HDC Dc, HBITMAP Obraz, const RECT& Gdzie) const;
-  void Przewin(WPARAM Zadanie);
+  void PokazPole(TKontrolka Kontrolka, TDlugiTekst DlugiTekst, const std::wstring& Tekst,
+                 bool NowyTekst);
   LRESULT Kolory(HDC Dc, HWND Kontrolka);
-  void Upusc(HDROP Upuszczone);
   HWND NastepnaWKolejnosci(HWND Od, bool Wstecz) const;
   void PoprawFokus();
 
   int Skaluj(int Piksele) const;
   RECT Prostokat(const TOpisKontrolki& Opis, const TStanKontrolki& Stan) const;
-  int SzerokoscTekstu(HWND Kontrolka, const std::wstring& Tekst) const;
 
   TPulpit& pulpit_;
-  HWND okno_ = nullptr;
-  HWND podpowiedzi_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-  std::array<HWND, LiczbaKontrolek> kontrolki_{};
-  std::array<HFONT, LiczbaKontrolek> czcionki_{};
-  std::array<HBITMAP, LiczbaKontrolek> obrazy_{};
-  std::array<TMysz, LiczbaKontrolek> mysz_{};
-  std::array<TKolor, LiczbaKontrolek> kolory_{};
+  TPodpowiedzi podpowiedzi_;
   // The control that had the focus when the window last lost it.
   HWND fokus_ = nullptr;
   HBRUSH czarny_ = nullptr;

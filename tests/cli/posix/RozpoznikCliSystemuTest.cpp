@@ -70,7 +70,7 @@ class RozpoznikCliPosix : public RozpoznikCli {
   }
 };
 
-TEST_F(RozpoznikCliPosix, UnreadablePathsAreReportedAndTheRunGoesOn) {
+TEST_F(RozpoznikCliPosix, NieczytelneSciezkiZgloszoneAPracaTrwaDalej) {
   folder.Zapisz("dane.bin", NieznaneDane);
   folder.Zapisz("katalog/plik.zip", Zip);
   ASSERT_EQ(mkfifo((folder.Sciezka() / "kolejka").c_str(), 0600), 0);
@@ -90,7 +90,7 @@ TEST_F(RozpoznikCliPosix, UnreadablePathsAreReportedAndTheRunGoesOn) {
       << r.Bledy;
 }
 
-TEST_F(RozpoznikCliPosix, FileWithoutReadPermissionIsReportedNotIdentifiedAsZeros) {
+TEST_F(RozpoznikCliPosix, PlikBezPrawaOdczytuZgloszonyNieRozpoznanyJakZera) {
   const std::string plik = folder.Zapisz("tajne.zip", Zip);
   chmod(plik.c_str(), 0);
   const std::optional<TPrzebieg> przebieg = UruchomBezPrawaOdczytu({"tajne.zip"});
@@ -101,7 +101,7 @@ TEST_F(RozpoznikCliPosix, FileWithoutReadPermissionIsReportedNotIdentifiedAsZero
   EXPECT_EQ(p.Bledy, "rozpoznik-cli: tajne.zip: Permission denied\n");
 }
 
-TEST_F(RozpoznikCliPosix, RecursiveWalkIsSortedAndListsLinksWithoutFollowingThem) {
+TEST_F(RozpoznikCliPosix, ObchodRekurencyjnyPosortowanyZDowiazaniamiNieSledzonymi) {
   folder.Zapisz("drzewo/b.zip", Zip);
   folder.Zapisz("drzewo/a/c.zip", Zip);
   folder.Zapisz("drzewo/a.zip", Zip);
@@ -117,7 +117,7 @@ TEST_F(RozpoznikCliPosix, RecursiveWalkIsSortedAndListsLinksWithoutFollowingThem
 // A tree whose author points links out of it: whoever walks it, with whatever rights, must not
 // get an answer about what they point to, in any form, on any number of threads. The outside
 // file is a ZIP, the only one in reach, so its type showing up anywhere would give it away.
-TEST_F(RozpoznikCliPosix, LinksInTheTreeAreListedNotFollowedInEveryForm) {
+TEST_F(RozpoznikCliPosix, DowiazaniaWDrzewieWypisaneNieSledzoneWKazdejPostaci) {
   folder.Zapisz("poza/tajne.dat", Zip);
   folder.Zapisz("poza/folder/tajne.dat", Zip);
   folder.Zapisz("drzewo/notatka.txt", "Notatka\n");
@@ -178,7 +178,7 @@ TEST_F(RozpoznikCliPosix, LinksInTheTreeAreListedNotFollowedInEveryForm) {
 
 // The path's invalid pieces become U+FFFD in JSON, and the extension is worked out from the same
 // reading of the name: one "?" for each U+FFFD, and no character an overlong form imitates.
-TEST_F(RozpoznikCliPosix, FileNameThatIsNotUtf8GivesValidJsonThatAgreesWithTheExtension) {
+TEST_F(RozpoznikCliPosix, NazwaSpozaUtf8DajePoprawnyJsonZgodnyZRozszerzeniem) {
   const struct {
     std::string nazwa;
     std::string sciezka;
@@ -198,7 +198,7 @@ TEST_F(RozpoznikCliPosix, FileNameThatIsNotUtf8GivesValidJsonThatAgreesWithTheEx
   }
 }
 
-TEST_F(RozpoznikCliPosix, OutputThatCannotBeWrittenIsAFailure) {
+TEST_F(RozpoznikCliPosix, WyjscieNieDoZapisaniaToPorazka) {
   folder.Zapisz("archiwum.zip", Zip);
   const TPrzebieg p =
       UruchomProgram(ROZPOZNIK_CLI, {"archiwum.zip"}, folder.Sciezka(), "/dev/full");
@@ -206,7 +206,7 @@ TEST_F(RozpoznikCliPosix, OutputThatCannotBeWrittenIsAFailure) {
   EXPECT_NE(p.Bledy.find("cannot write"), std::string::npos);
 }
 
-TEST_F(RozpoznikCliPosix, FileNamesCannotSendCommandsToTheTerminal) {
+TEST_F(RozpoznikCliPosix, NazwyPlikowNieWysylajaPolecenDoTerminala) {
   const std::vector<std::string> nazwy = {"x.\x1B[2J", "y.\nFAKE", "z.\x1B]0;T\x07",
                                           "w.\xC2\x9B"
                                           "2J"};
@@ -222,7 +222,7 @@ TEST_F(RozpoznikCliPosix, FileNamesCannotSendCommandsToTheTerminal) {
   EXPECT_EQ(p.Bledy, "rozpoznik-cli: brak\\x1B[2J: No such file or directory\n");
 }
 
-TEST_F(RozpoznikCliPosix, TreeWalkedInParallelGivesTheSameBytesAsOneThread) {
+TEST_F(RozpoznikCliPosix, DrzewoObchodzoneRownolegleDajeTeSameBajtyCoJedenWatek) {
   const std::string rodzaje[] = {Zip, NieznaneDane, "Notatka\n", "\x89PNG\r\n\x1A\n"s};
   const char* rozszerzenia[] = {".zip", ".bin", ".txt", ".jpg"};
   for (int i = 0; i < 400; ++i) {
@@ -248,7 +248,7 @@ TEST_F(RozpoznikCliPosix, TreeWalkedInParallelGivesTheSameBytesAsOneThread) {
   }
 }
 
-TEST_F(RozpoznikCliPosix, SummaryCountsFilesByKindAndMismatchesListsOnlyLiars) {
+TEST_F(RozpoznikCliPosix, PodsumowanieLiczyPlikiWedlugRodzajuANiezgodnosciWypisujaTylkoKlamcow) {
   folder.Zapisz("a.zip", Zip);
   folder.Zapisz("zip-udajacy.jpg", Zip);
   folder.Zapisz("bez-rozszerzenia", Zip);

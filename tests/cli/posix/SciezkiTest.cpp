@@ -70,7 +70,7 @@ std::optional<TZebrane> PrzejdzBezPrawaOdczytu(const fs::path& sciezka) {
 
 // Links of every kind are handed on as links, never as files to open nor folders to enter:
 // within the tree, out of it, to a folder, to nothing.
-TEST(Sciezki, WalkGivesEveryFileInSortedByteOrderAndEveryLinkUnfollowed) {
+TEST(Sciezki, ObchodDajeKazdyPlikWPorzadkuBajtowAKazdeDowiazanieNieSledzone) {
   const TFolderTestowy folder;
   for (const char* nazwa : {"b", "a", "B", "c/z", "c/y", "c/d/e", "\xC5\x82.txt"}) {
     folder.Zapisz(nazwa, "x");
@@ -98,7 +98,7 @@ TEST(Sciezki, WalkGivesEveryFileInSortedByteOrderAndEveryLinkUnfollowed) {
 
 // The listing, or for a named path one look at it, tells a pipe from a file: it is refused
 // unopened, since opening it could wait for a writer.
-TEST(Sciezki, PipesFoundOnTheWayOrNamedAreRefusedUnopened) {
+TEST(Sciezki, PotokiZnalezionePoDrodzeLubNazwaneOdrzuconeBezOtwarcia) {
   const TFolderTestowy folder;
   const std::string plik = folder.Zapisz("a", "x");
   const fs::path kolejka = folder.Sciezka() / "kolejka";
@@ -113,7 +113,7 @@ TEST(Sciezki, PipesFoundOnTheWayOrNamedAreRefusedUnopened) {
 
 // A folder swapped for a link to somewhere else after its parent was listed: the walk must
 // neither list what the link leads to nor read a file swapped for a link the same way.
-TEST(Sciezki, FolderOrFileSwappedForALinkDuringTheWalkIsRefusedNotFollowed) {
+TEST(Sciezki, FolderLubPlikPodmienionyNaDowiazaniePodczasObchoduOdrzuconyNieSledzony) {
   const TFolderTestowy folder;
   folder.Zapisz("drzewo/a", "x");
   folder.Zapisz("drzewo/b/w-drzewie", "x");
@@ -138,7 +138,7 @@ TEST(Sciezki, FolderOrFileSwappedForALinkDuringTheWalkIsRefusedNotFollowed) {
 }
 
 // A tree deeper than any path the system accepts, walked with fewer handles than it has levels.
-TEST(Sciezki, TreeDeeperThanAPathAndTheHandleLimitIsWalkedToTheBottom) {
+TEST(Sciezki, DrzewoGlebszeNizSciezkaILimitUchwytowObchodzoneDoDna) {
   const TFolderTestowy folder;
   constexpr int Glebokosc = 400;
   const std::string nazwa = "folder-poziomu";
@@ -174,7 +174,7 @@ TEST(Sciezki, TreeDeeperThanAPathAndTheHandleLimitIsWalkedToTheBottom) {
 
 // The user asked for that path: a named link is followed, to a folder or to a file, but the
 // links inside the folder it leads to are not.
-TEST(Sciezki, NamedLinkIsFollowed) {
+TEST(Sciezki, NazwaneDowiazanieJestSledzone) {
   const TFolderTestowy folder;
   folder.Zapisz("prawdziwy/plik", "x");
   fs::create_directory_symlink("prawdziwy", folder.Sciezka() / "link");
@@ -197,7 +197,7 @@ TEST(Sciezki, NamedLinkIsFollowed) {
   }
 }
 
-TEST(Sciezki, WithoutRecursionAFileIsPassedOnAsWrittenAndADirectoryIsAnError) {
+TEST(Sciezki, BezRekurencjiPlikPrzekazanyJakZapisanyAFolderToBlad) {
   const TFolderTestowy folder;
   const std::string sciezka = folder.Zapisz("plik", "x");
   EXPECT_EQ(Przejdz(sciezka, false).Pliki, (std::vector<std::string>{sciezka}));
@@ -210,7 +210,7 @@ TEST(Sciezki, WithoutRecursionAFileIsPassedOnAsWrittenAndADirectoryIsAnError) {
   EXPECT_NE(katalog.Bledy[0].find("-r"), std::string::npos);
 }
 
-TEST(Sciezki, DirectoryThatCannotBeReadIsReportedAndTheWalkGoesOn) {
+TEST(Sciezki, NieczytelnyFolderZgloszonyAObchodTrwaDalej) {
   const TFolderTestowy folder;
   folder.Zapisz("a/zamkniety/plik", "x");
   folder.Zapisz("b", "x");

@@ -36,7 +36,7 @@ std::optional<std::string> Cel(const std::vector<std::byte>& dane) {
   return CelPunktu(dane.data(), dane.size());
 }
 
-TEST(CelPunktu, LinkJunctionAndWslLinkGiveTheirTargetsInUtf8) {
+TEST(CelPunktu, DowiazanieZlaczeIDowiazanieWslPodajaSwojeCeleWUtf8) {
   EXPECT_EQ(Cel(Punkt(IO_REPARSE_TAG_SYMLINK,
                       Nazwy(true, L"\\??\\C:\\Tajne\\ł.txt", L"C:\\Tajne\\ł.txt"))),
             "C:\\Tajne\\\xC5\x82.txt");
@@ -50,7 +50,7 @@ TEST(CelPunktu, LinkJunctionAndWslLinkGiveTheirTargetsInUtf8) {
 }
 
 // The data comes from the file system, and a name's offset or length must not reach past it.
-TEST(CelPunktu, OtherKindsAndDataShorterThanItClaimsGiveNothing) {
+TEST(CelPunktu, InneRodzajeIDaneKrotszeNizDeklarujaNicNieDaja) {
   EXPECT_EQ(Cel(Punkt(0x9000001A, Nazwy(true, L"x", L"x"))), std::nullopt) << "a cloud file";
   EXPECT_EQ(Cel({}), std::nullopt);
   std::vector<std::byte> obciety = Punkt(IO_REPARSE_TAG_SYMLINK, Nazwy(true, L"abc", L"def"));

@@ -17,7 +17,7 @@ class RozpoznikCliWindows : public RozpoznikCli {
   std::string Folder() const { return Utf8(folder.Sciezka().lexically_normal()); }
 };
 
-TEST_F(RozpoznikCliWindows, UnreadablePathsAreReportedAndTheRunGoesOn) {
+TEST_F(RozpoznikCliWindows, NieczytelneSciezkiZgloszoneAPracaTrwaDalej) {
   folder.Zapisz("dane.bin", NieznaneDane);
   folder.Zapisz("katalog/plik.zip", Zip);
 
@@ -33,7 +33,7 @@ TEST_F(RozpoznikCliWindows, UnreadablePathsAreReportedAndTheRunGoesOn) {
 }
 
 // The writer keeps the file: the program reports it as unreadable at once instead of waiting.
-TEST_F(RozpoznikCliWindows, FileOpenForWritingElsewhereIsUnreadable) {
+TEST_F(RozpoznikCliWindows, PlikOtwartyGdzieIndziejDoZapisuJestNieczytelny) {
   const std::string sciezka = folder.Zapisz("pisany.zip", Zip);
   const HANDLE pisarz =
       CreateFileW(SciezkaZUtf8(sciezka).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -47,7 +47,7 @@ TEST_F(RozpoznikCliWindows, FileOpenForWritingElsewhereIsUnreadable) {
             "rozpoznik-cli: pisany.zip: " + OpisBleduSystemu(ERROR_SHARING_VIOLATION) + "\n");
 }
 
-TEST_F(RozpoznikCliWindows, ReadOnlyFileIsIdentified) {
+TEST_F(RozpoznikCliWindows, PlikTylkoDoOdczytuJestRozpoznany) {
   const std::string sciezka = folder.Zapisz("archiwum.zip", Zip);
   const std::wstring szeroka = SciezkaZUtf8(sciezka).wstring();
   ASSERT_TRUE(SetFileAttributesW(szeroka.c_str(), FILE_ATTRIBUTE_READONLY));
@@ -60,7 +60,7 @@ TEST_F(RozpoznikCliWindows, ReadOnlyFileIsIdentified) {
 
 // Windows paths come back as they were named, with backslashes joining what the walk adds, in
 // the byte order of the UTF-8 names; Polish and Chinese letters reach the program and the JSON.
-TEST_F(RozpoznikCliWindows, RecursiveWalkWithWindowsPaths) {
+TEST_F(RozpoznikCliWindows, ObchodRekurencyjnyZeSciezkamiWindows) {
   folder.Zapisz("drzewo/b.zip", Zip);
   folder.Zapisz("drzewo/a/c.zip", Zip);
   folder.Zapisz("drzewo/a.zip", Zip);
@@ -87,7 +87,7 @@ TEST_F(RozpoznikCliWindows, RecursiveWalkWithWindowsPaths) {
       << tekst.Wyjscie;
 }
 
-TEST_F(RozpoznikCliWindows, PathsLongerThan260Characters) {
+TEST_F(RozpoznikCliWindows, SciezkiDluzszeNiz260Znakow) {
   std::string nazwa = "dlugi";
   for (int i = 0; i < 7; ++i) nazwa += "/" + std::string(40, static_cast<char>('a' + i));
   folder.Zapisz(nazwa + "/archiwum.zip", Zip);
@@ -107,7 +107,7 @@ TEST_F(RozpoznikCliWindows, PathsLongerThan260Characters) {
 
 // The walk keeps only the nearest folders open and opens those above again when it comes back
 // to them, on Windows by the path it names them with.
-TEST_F(RozpoznikCliWindows, TreeDeeperThanTheOpenFoldersIsWalkedBackUp) {
+TEST_F(RozpoznikCliWindows, DrzewoGlebszeNizOtwarteFolderyObchodzoneZPowrotemWGore) {
   std::string lancuch = "gleboki";
   for (int i = 0; i < 40; ++i) lancuch += "/d";
   folder.Zapisz(lancuch + "/dno.zip", Zip);

@@ -106,7 +106,8 @@ std::string Bajty(int nadawca, int numer) {
   return bajty;
 }
 
-TEST(ZabicieSerwera, EveryAnsweredReportIsStoredAfterAKillAndTheServerSyncsEachCommit) {
+TEST(ZabicieSerwera,
+     KazdeOdpowiedzianeZgloszenieZapisanePoZabiciuASerwerUtrwalaKazdeZatwierdzenie) {
   const TFolderTestowy folder;
   const std::filesystem::path baza = folder.Sciezka() / "zgloszenia.db";
   TProcesWitryny pierwszy(baza, folder.Sciezka() / "pierwszy.log");

@@ -192,7 +192,8 @@ TEST_F(OknoWin32, NiejednoznacznyWynikIPasek) {
   EXPECT_EQ(GetScrollPos(okno_->ScrollBar1, SB_CTL), 0);
 
   const auto przewin = [&](WORD Zadanie) {
-    SendMessageW(okno_->Uchwyt(), WM_VSCROLL, Zadanie, reinterpret_cast<LPARAM>(okno_->ScrollBar1));
+    SendMessageW(okno_->Uchwyt(), WM_VSCROLL, Zadanie,
+                 reinterpret_cast<LPARAM>(okno_->ScrollBar1.Uchwyt()));
   };
   przewin(SB_LINEDOWN);
   EXPECT_EQ(GetScrollPos(okno_->ScrollBar1, SB_CTL), 1);
@@ -205,6 +206,15 @@ TEST_F(OknoWin32, NiejednoznacznyWynikIPasek) {
   EXPECT_EQ(TekstKontrolki(okno_->TypEdit), ZCp(okno_->ListaTypow[2]));
   przewin(SB_TOP);
   EXPECT_EQ(TekstKontrolki(okno_->TypEdit), ZCp(okno_->ListaTypow[0]));
+  // Past either end the bar stays where it is, as does a request that moves nothing.
+  przewin(SB_LINEUP);
+  przewin(SB_ENDSCROLL);
+  EXPECT_EQ(GetScrollPos(okno_->ScrollBar1, SB_CTL), 0);
+  EXPECT_EQ(TekstKontrolki(okno_->TypEdit), ZCp(okno_->ListaTypow[0]));
+  przewin(SB_BOTTOM);
+  przewin(SB_PAGEDOWN);
+  EXPECT_EQ(GetScrollPos(okno_->ScrollBar1, SB_CTL), 2);
+  EXPECT_EQ(TekstKontrolki(okno_->TypEdit), ZCp(okno_->ListaTypow[2]));
 
   // One candidate after several: no bar, no notice, the line back.
   przewin(SB_BOTTOM);
@@ -349,6 +359,10 @@ TEST_F(OknoWin32, SkalowanieDpi) {
       EXPECT_EQ(r.bottom - r.top, skaluj(p.Wysokosc));
     }
     EXPECT_EQ(Czcionka(okno_->Edit1).lfHeight, -skaluj(13));
+    // The new font does not bring margins into the multi-line boxes: their text stays at the
+    // box's edge.
+    EXPECT_EQ(SendMessageW(okno_->ProgramyMemo, EM_GETMARGINS, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(okno_->InfoMemo, EM_GETMARGINS, 0, 0), 0);
     EXPECT_EQ(Polozenie(okno_->Label1).top, skaluj(72));
   }
 }
