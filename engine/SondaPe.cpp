@@ -117,33 +117,37 @@ std::optional<TObrazPe> CzytajNaglowek(TCzytnikSondy& Czytnik, const unsigned ch
   return obraz;
 }
 
-// A native image is a kernel-mode driver unless it links to ntdll.dll, as the few user-mode
-// native programs (smss.exe, autochk.exe) do.
-bool ImportujeNtdll(TCzytnikSondy& Czytnik, const TObrazPe& Obraz) {
+// A native image is a kernel-mode driver when it links to the kernel (ntoskrnl.exe, hal.dll) or
+// to nothing; the few user-mode native programs (smss.exe, autochk.exe) link to ntdll.dll alone.
+// Wine's drivers link to both.
+bool Sterownik(TCzytnikSondy& Czytnik, const TObrazPe& Obraz) {
   const std::uint32_t adres = Obraz.Katalog(KatalogImportu)[0];
   const auto import = Obraz.Przesuniecie(adres);
-  if (adres == 0 || !import) return false;
+  if (adres == 0 || !import) return true;
   constexpr std::size_t DlugoscDeskryptora = 20;
-  std::array<unsigned char, 8 * DlugoscDeskryptora> deskryptory{};
-  const std::size_t ile = std::min<std::size_t>(
-      deskryptory.size(),
-      static_cast<std::size_t>(std::max<std::int64_t>(0, Czytnik.Rozmiar() - *import)));
+  std::array<unsigned char, 16 * DlugoscDeskryptora> deskryptory{};
+  const auto ile = static_cast<std::size_t>(std::clamp<std::int64_t>(
+      Czytnik.Rozmiar() - *import, 0, static_cast<std::int64_t>(deskryptory.size())));
   const std::size_t pelnych = ile / DlugoscDeskryptora;
-  if (pelnych == 0 || !Czytnik.Czytaj(*import, {deskryptory.data(), pelnych * DlugoscDeskryptora}))
-    return false;
+  if (!Czytnik.Czytaj(*import, {deskryptory.data(), pelnych * DlugoscDeskryptora})) return true;
+  bool ntdll = false;
   for (std::size_t i = 0; i < pelnych; ++i) {
-    const auto nazwa = Obraz.Przesuniecie(Liczba32(&deskryptory[i * DlugoscDeskryptora + 12]));
-    if (!nazwa) continue;
-    std::array<unsigned char, 10> tekst{};
-    if (!Czytnik.Czytaj(*nazwa, tekst)) continue;
-    std::string_view s(reinterpret_cast<const char*>(tekst.data()), tekst.size());
-    std::string wielkie(s);
-    std::ranges::transform(wielkie, wielkie.begin(), [](char c) {
-      return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    // The list ends with a descriptor of zeros.
+    const std::uint32_t adresNazwy = Liczba32(&deskryptory[i * DlugoscDeskryptora + 12]);
+    if (adresNazwy == 0) break;
+    const auto nazwa = Obraz.Przesuniecie(adresNazwy);
+    std::array<unsigned char, 13> tekst{};
+    const auto dlugosc = static_cast<std::size_t>(
+        std::clamp<std::int64_t>(Czytnik.Rozmiar() - nazwa.value_or(0), 0, tekst.size()));
+    if (!nazwa || !Czytnik.Czytaj(*nazwa, {tekst.data(), dlugosc})) continue;
+    std::string biblioteka(tekst.begin(), std::ranges::find(tekst, '\0'));
+    std::ranges::transform(biblioteka, biblioteka.begin(), [](char c) {
+      return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     });
-    if (wielkie == std::string_view("NTDLL.DLL\0", 10)) return true;
+    if (biblioteka == "ntoskrnl.exe" || biblioteka == "hal.dll") return true;
+    ntdll = ntdll || biblioteka == "ntdll.dll";
   }
-  return false;
+  return !ntdll;
 }
 
 // One level of a resource directory: the entry with the given number, as the offset (from the
@@ -238,7 +242,7 @@ TWierszKontenera RodzajObrazu(TCzytnikSondy& Czytnik, const TObrazPe& Obraz) {
     case PodsystemSterownikEfiWykonania:
       return SterownikUefi;
     case PodsystemNatywny:
-      if (!ImportujeNtdll(Czytnik, Obraz)) return SterownikWindows;
+      if (Sterownik(Czytnik, Obraz)) return SterownikWindows;
       break;
     default:
       break;

@@ -6,7 +6,11 @@ cat > okno.c << 'EOF2'
 #include <windows.h>
 int WINAPI WinMain(HINSTANCE a, HINSTANCE b, LPSTR c, int d) { return MessageBoxA(0, c, "R", 0); }
 EOF2
-printf 'void start(void) {}\n' > jadro.c
+printf 'void start(void) {}\n' > jadro1.c
+cat > jadro2.c << 'EOF2'
+__declspec(dllimport) unsigned long DbgPrint(const char *, ...);
+void start(void) { DbgPrint("R"); }
+EOF2
 printf 'unsigned long long efi_main(void *obraz, void *tabela) { return obraz == tabela; }\n' > efi.c
 for n in 1 2; do
   kompilator=$([ $n = 1 ] && echo i686-w64-mingw32-gcc || echo x86_64-w64-mingw32-gcc)
@@ -17,7 +21,9 @@ for n in 1 2; do
   cicho $kompilator -mwindows -o "okno$n.exe" okno.c
   dodaj EXE "okno$n.exe"
   wejscie=$([ $n = 1 ] && echo _start || echo start)
-  cicho $kompilator -nostdlib -Wl,--subsystem,native -Wl,--entry,$wejscie -o "sterownik$n.sys" jadro.c
+  jadro=$([ $n = 1 ] || echo -lntoskrnl)
+  cicho $kompilator -nostdlib -Wl,--subsystem,native -Wl,--entry,$wejscie -o "sterownik$n.sys" \
+    "jadro$n.c" $jadro
   dodaj SYS "sterownik$n.sys"
   cicho x86_64-w64-mingw32-gcc -nostdlib -shared -Wl,--subsystem,10 \
     -Wl,--entry,efi_main -o "aplikacja$n.efi" efi.c

@@ -30,10 +30,16 @@ std::size_t NaglowekPe(std::string_view Bajty) {
 
 TEST_F(SondaPe, RozpoznajeProgramyBibliotekiISterownikiZNarzedziMingwIMono) {
   const std::pair<std::string_view, TWierszKontenera> probki[] = {
-      {"program32.exe", ProgramWindows32},   {"okno64.exe", ProgramWindows64},
-      {"biblioteka32.dll", BibliotekaDll32}, {"biblioteka64.dll", BibliotekaDll64},
-      {"sterownik.sys", SterownikWindows},   {"aplikacja.efi", AplikacjaUefi},
+      {"program32.exe", ProgramWindows32},
+      {"okno64.exe", ProgramWindows64},
+      {"biblioteka32.dll", BibliotekaDll32},
+      {"biblioteka64.dll", BibliotekaDll64},
+      {"sterownik.sys", SterownikWindows},
+      {"aplikacja.efi", AplikacjaUefi},
       {"program-net.exe", ProgramDotNet},
+      // A native program links to ntdll.dll, a driver to the kernel or to nothing.
+      {"program-natywny.exe", ProgramWindows64},
+      {"sterownik-jadra.sys", SterownikWindows},
   };
   for (const auto& [nazwa, wiersz] : probki) {
     const std::string bajty = Probka(nazwa);
