@@ -9,6 +9,7 @@
 #include <cstring>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalogue/SuplementKontenerow.h"
@@ -71,8 +72,10 @@ struct TMiejsce {
 
 struct TNazwy {
   std::array<std::optional<TMiejsce>, static_cast<std::size_t>(TZnak::Liczba)> Znaki;
-  // Where the "mimetype" entry's local header is, and whether its content is stored as is.
-  std::optional<std::int64_t> LokalnyTypMime;
+  // Where the "mimetype" entry's local header is, when its content is stored as is, and the
+  // content's length: the directory's, as a writer that streams its entries (and then leaves the
+  // local header's sizes zero) may do.
+  std::optional<std::pair<std::int64_t, std::uint32_t>> TypMime;
 
   bool Ma(TZnak z) const { return Znaki[static_cast<std::size_t>(z)].has_value(); }
   void Zapisz(TZnak z, TMiejsce m) {
@@ -120,13 +123,13 @@ std::optional<TZnak> ZnakNazwy(std::string_view n) {
   return std::nullopt;
 }
 
+// A name met at Od, of an entry stored with Metoda whose local header is at Lokalny.
 void DodajNazwe(TNazwy& Nazwy, std::string_view Nazwa, std::int64_t Od, std::uint16_t Metoda,
-                std::int64_t Lokalny) {
+                std::int64_t Lokalny, std::uint32_t Rozmiar) {
   const auto znak = ZnakNazwy(Nazwa);
   if (!znak) return;
   Nazwy.Zapisz(*znak, {Od, Nazwa.size()});
-  if (*znak == TZnak::TypMime && Metoda == 0 && !Nazwy.LokalnyTypMime)
-    Nazwy.LokalnyTypMime = Lokalny;
+  if (*znak == TZnak::TypMime && Metoda == 0 && !Nazwy.TypMime) Nazwy.TypMime = {Lokalny, Rozmiar};
 }
 
 struct TKoniec {
@@ -193,7 +196,8 @@ bool CzytajKatalog(TCzytnikSondy& Czytnik, const TKoniec& Koniec, TNazwy& Nazwy)
     if (i + DlugoscWpisu + dlugoscNazwy > blok.size()) break;
     const std::string_view nazwa(reinterpret_cast<const char*>(w + DlugoscWpisu), dlugoscNazwy);
     DodajNazwe(Nazwy, nazwa, katalog + static_cast<std::int64_t>(i + DlugoscWpisu),
-               Liczba16(w + 10), static_cast<std::int64_t>(Liczba32(w + 42)) + przesuniecie);
+               Liczba16(w + 10), static_cast<std::int64_t>(Liczba32(w + 42)) + przesuniecie,
+               Liczba32(w + 20));
     i += DlugoscWpisu + dlugoscNazwy + Liczba16(w + 30) + Liczba16(w + 32);
   }
   return true;
@@ -214,7 +218,8 @@ void CzytajLokalne(TCzytnikSondy& Czytnik, TNazwy& Nazwy) {
     const std::uint32_t skompresowane = Liczba32(l + 18);
     const std::string_view nazwa(reinterpret_cast<const char*>(l + DlugoscLokalnego),
                                  std::min(dlugoscNazwy, ile - DlugoscLokalnego));
-    DodajNazwe(Nazwy, nazwa, od + static_cast<std::int64_t>(DlugoscLokalnego), Liczba16(l + 8), od);
+    DodajNazwe(Nazwy, nazwa, od + static_cast<std::int64_t>(DlugoscLokalnego), Liczba16(l + 8), od,
+               skompresowane);
     if ((Liczba16(l + 6) & 0x0008) != 0 || skompresowane == 0xFFFFFFFF) return;
     od += static_cast<std::int64_t>(DlugoscLokalnego + dlugoscNazwy + Liczba16(l + 28)) +
           skompresowane;
@@ -222,12 +227,13 @@ void CzytajLokalne(TCzytnikSondy& Czytnik, TNazwy& Nazwy) {
 }
 
 // OpenDocument and EPUB store their media type, uncompressed, as the content of "mimetype".
-std::optional<TWierszKontenera> WedlugTypuMime(TCzytnikSondy& Czytnik, std::int64_t Lokalny) {
+std::optional<TWierszKontenera> WedlugTypuMime(TCzytnikSondy& Czytnik, std::int64_t Lokalny,
+                                               std::uint32_t Rozmiar) {
   std::array<unsigned char, DlugoscLokalnego> naglowek{};
   if (!Czytnik.Czytaj(Lokalny, naglowek) || std::memcmp(naglowek.data(), "PK\x03\x04", 4) != 0)
     return std::nullopt;
   std::array<unsigned char, 64> tresc{};
-  const std::size_t ile = std::min<std::size_t>(Liczba32(&naglowek[18]), tresc.size());
+  const std::size_t ile = std::min<std::size_t>(Rozmiar, tresc.size());
   const std::int64_t od =
       Lokalny + static_cast<std::int64_t>(DlugoscLokalnego + Liczba16(&naglowek[26]) +
                                           Liczba16(&naglowek[28]));
@@ -277,8 +283,8 @@ std::optional<std::pair<TWierszKontenera, TMiejsce>> Rozstrzygnij(TCzytnikSondy&
     return {{TWierszKontenera::Apk, miejsce(ManifestAndroida)}};
   if (Nazwy.Ma(ManifestAndroida) && Nazwy.Ma(KlasyJar))
     return {{TWierszKontenera::Aar, miejsce(ManifestAndroida)}};
-  if (Nazwy.LokalnyTypMime) {
-    if (const auto wiersz = WedlugTypuMime(Czytnik, *Nazwy.LokalnyTypMime))
+  if (Nazwy.TypMime) {
+    if (const auto wiersz = WedlugTypuMime(Czytnik, Nazwy.TypMime->first, Nazwy.TypMime->second))
       return {{*wiersz, miejsce(TypMime)}};
   }
   // An Office part's folder alone could be any archive's folder; the package's own parts

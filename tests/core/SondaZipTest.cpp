@@ -131,6 +131,15 @@ TEST_F(SondaZip, ZwyklyZipINazwyOJedenBajtObokToNicWiecej) {
   EXPECT_EQ(Zip(odt), nullptr);
 }
 
+// A writer that streams its entries leaves the local header's sizes zero and gives them in the
+// directory.
+TEST_F(SondaZip, TypMimeODlugosciPodanejWKatalogu) {
+  std::string ods = Archiwum({{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}});
+  Zapisz32(ods, 18, 0);
+  Zapisz32(ods, 22, 0);
+  EXPECT_EQ(Zip(ods), Wiersz(Ods));
+}
+
 // A self-extracting program before the archive: the offsets count from the archive's start, so
 // the directory is found just before the end record, and the local headers by the same shift.
 TEST_F(SondaZip, ArchiwumZaInnymiDanymi) {
