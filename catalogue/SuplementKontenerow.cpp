@@ -59,6 +59,7 @@ constexpr std::array<TWierszZNazwa, RozmiarSuplementuKontenerow> WierszeZNazwami
     {Ods, {"ODS", Zip, "OpenDocument: arkusz kalkulacyjny (ODS)", "Arkusz kalkulacyjny", "LibreOffice Calc\rOpen Office\rMicrosoft Excel\rGnumeric"}},
     {Odp, {"ODP", Zip, "OpenDocument: prezentacja (ODP)", "Prezentacja", "LibreOffice Impress\rOpen Office\rMicrosoft PowerPoint"}},
     {Odg, {"ODG", Zip, "OpenDocument: rysunek (ODG)", "Obraz wektorowy", "LibreOffice Draw\rOpen Office\rInkscape"}},
+    {Odb, {"ODB", Zip, "OpenDocument: baza danych (ODB)", "Baza danych", "LibreOffice Base\rOpen Office"}},
     {Epub, {"EPUB", Zip, "Książka elektroniczna EPUB", "Dokument tekstowy", "Calibre\rOkular\rSumatraPDF\rFoliate\rApple Books"}},
     {Jar, {"JAR", Zip, "Archiwum aplikacji lub biblioteki Javy (JAR)", "Aplikacja", "Java Runtime Environment\rJava Development Kit\r7zip"}},
     {War, {"WAR", Zip, "Aplikacja internetowa Javy (WAR)", "Aplikacja", "Apache Tomcat\rJava Development Kit\r7zip"}},

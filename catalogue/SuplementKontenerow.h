@@ -37,6 +37,7 @@ enum class TWierszKontenera : std::size_t {
   Ods,
   Odp,
   Odg,
+  Odb,
   Epub,
   Jar,
   War,

@@ -248,6 +248,7 @@ std::optional<TWierszKontenera> WedlugTypuMime(TCzytnikSondy& Czytnik, std::int6
   if (rodzaj.starts_with("spreadsheet")) return Ods;
   if (rodzaj.starts_with("presentation")) return Odp;
   if (rodzaj.starts_with("graphics")) return Odg;
+  if (rodzaj.starts_with("base")) return Odb;
   return std::nullopt;
 }
 

@@ -111,6 +111,7 @@ TEST_F(SondaZip, NazwyWpisowRozstrzygajaWeWlasciwejKolejnosci) {
       {{{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}, {"content.xml", ""}}, Ods},
       {{{"mimetype", "application/vnd.oasis.opendocument.presentation"}}, Odp},
       {{{"mimetype", "application/vnd.oasis.opendocument.graphics"}}, Odg},
+      {{{"mimetype", "application/vnd.oasis.opendocument.base"}}, Odb},
       {{{"META-INF/container.xml", ""}, {"OEBPS/a.xhtml", ""}}, Epub},
   };
   for (const auto& [wpisy, wiersz] : przypadki) {
