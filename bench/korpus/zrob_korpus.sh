@@ -14,6 +14,7 @@ tu=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 pakiety=(
   libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui libreoffice-draw-nogui
   pandoc ffmpeg sox imagemagick ghostscript groff gcc clang gcc-mingw-w64-x86-64
+  gcc-mingw-w64-i686 nsis mono-mcs wixl msitools
   default-jdk-headless python3 file nodejs zip p7zip-full xz-utils zstd lz4 lzop lrzip arj cpio
   ncompress bzip2 lzip xorriso genisoimage mtools dosfstools e2fsprogs qemu-utils gnupg openssl
   openssh-client sqlite3 git gettext ncurses-bin dpkg-dev fonts-dejavu-core binutils
@@ -421,6 +422,9 @@ for n in 1 2; do
   sqlite3 "baza$n.sqlite" "create table t(a, b); insert into t values ($n, 'x');"
   dodaj SQLITE "baza$n.sqlite"
 done
+
+# --- Windows programs, installers and containers that only their own structures name.
+source "$tu/kontenery.sh"
 
 # --- Keys, certificates and signatures.
 export GNUPGHOME="$robocze/gnupg"

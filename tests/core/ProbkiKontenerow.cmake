@@ -1,0 +1,16 @@
+# Writes WYJSCIE, a C++ source that holds each file of PROBKI as a string literal, so that tests
+# reach the same real files under Wine as on Linux, with no path to find.
+set(tresc "// Made while building from tests/core/kontenery/.\n\n#include \"tests/core/ProbkiKontenerow.h\"\n\n#include <array>\n#include <utility>\n\nnamespace {\n\nconstexpr std::array<std::pair<std::string_view, std::string_view>, ")
+list(LENGTH PROBKI liczba)
+string(APPEND tresc "${liczba}> Probki = {{\n")
+foreach(plik IN LISTS PROBKI)
+  get_filename_component(nazwa "${plik}" NAME)
+  file(READ "${plik}" szesnastkowo HEX)
+  file(SIZE "${plik}" rozmiar)
+  string(REPEAT "." 64 wiersz)
+  string(REGEX REPLACE "(${wiersz})" "\\1\"\n     \"" bajty "${szesnastkowo}")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "\\\\x\\1" bajty "${bajty}")
+  string(APPEND tresc "    {\"${nazwa}\", {\"${bajty}\", ${rozmiar}}},\n")
+endforeach()
+string(APPEND tresc "}};\n\n}  // namespace\n\nstd::string_view ProbkaKontenera(std::string_view Nazwa) {\n  for (const auto& [nazwa, bajty] : Probki) {\n    if (nazwa == Nazwa) return bajty;\n  }\n  return {};\n}\n")
+file(WRITE "${WYJSCIE}" "${tresc}")
