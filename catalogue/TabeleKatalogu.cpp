@@ -2,11 +2,12 @@
 
 #include "catalogue/Katalog.h"
 
-const std::array<TTabelaKatalogu, 5> TabeleKatalogu = {{{"BazaSygnatur", BazaSygnatur},
+const std::array<TTabelaKatalogu, 6> TabeleKatalogu = {{{"BazaSygnatur", BazaSygnatur},
                                                         {"BazaWzorcow", BazaWzorcow},
                                                         {"BazaTekstowa", BazaTekstowa},
                                                         {"SuplementSygnatur", SuplementSygnatur},
-                                                        {"SuplementTekstowy", SuplementTekstowy}}};
+                                                        {"SuplementTekstowy", SuplementTekstowy},
+                                                        {"SuplementSond", SuplementSond}}};
 
 std::string_view TabelaWiersza(const TOpisPliku& Wiersz) {
   // Pointers into different arrays compare only through std::less, which orders all of them.
