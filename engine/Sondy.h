@@ -29,7 +29,13 @@ bool PasujeZnak(std::span<const unsigned char> Bajty, std::string_view Znak);
 // How many bytes the mark pins: those with both digits given.
 std::size_t PrzypieteZnaku(std::string_view Znak);
 
+// A sector of a CD or DVD, and the first sector past the sixteen that ISO 9660 leaves to the
+// system: the volume descriptors follow there, one a sector.
+inline constexpr std::int64_t SektorPlyty = 2048;
+inline constexpr std::int64_t PierwszyDeskryptorPlyty = 16 * SektorPlyty;
+
 // The probes that read their own way.
+bool SondaUdf(TPlikDoOdczytu& Plik, TTrafienieSondy& Trafienie);
 bool SondaExt(TPlikDoOdczytu& Plik, TTrafienieSondy& Trafienie);
 bool SondaId3(TPlikDoOdczytu& Plik, TTrafienieSondy& Trafienie);
 bool SondaHdf5(TPlikDoOdczytu& Plik, TTrafienieSondy& Trafienie);

@@ -1,8 +1,10 @@
 // The probes that read their own way to the mark: through a header's fields, past a tag, at
 // offsets that double.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "catalogue/Katalog.h"
 #include "engine/Sondy.h"
@@ -40,10 +42,32 @@ constexpr int NajwiecejZnacznikow = 4;
 // What follows the tag may start behind padding that the size leaves out.
 constexpr std::size_t BlokZaZnacznikiem = 4096;
 
-// HDF5 looks for its superblock at 0, 512, 1024, 2048 and on; these many places past 0.
-constexpr int MiejscaHdf5 = 24;
+// HDF5 looks for its superblock at 0, 512, 1024, 2048 and on; the places up to 64 KiB, as user
+// blocks larger than that are rare and each place past the first block costs a read.
+constexpr int MiejscaHdf5 = 8;
+
+// The volume recognition sequence: descriptors of one sector each, "CD001" for ISO 9660, "BEA01"
+// to "TEA01" around the others, "BOOT2" and "CDW02"; the sequence ends at the first other one.
+constexpr std::array<std::string_view, 7> IdentyfikatoryPlyty = {"CD001", "BEA01", "TEA01", "BOOT2",
+                                                                 "CDW02", "NSR02", "NSR03"};
+constexpr int NajwiecejDeskryptorow = 16;
 
 }  // namespace
+
+bool SondaUdf(TPlikDoOdczytu& Plik, TTrafienieSondy& Trafienie) {
+  for (int n = 0; n < NajwiecejDeskryptorow; ++n) {
+    const std::int64_t od = PierwszyDeskryptorPlyty + n * SektorPlyty;
+    std::array<unsigned char, 7> d{};
+    if (!CzytajDokladnie(Plik, od, d)) return false;
+    const std::string_view id(reinterpret_cast<const char*>(&d[1]), 5);
+    if (std::ranges::find(IdentyfikatoryPlyty, id) == IdentyfikatoryPlyty.end()) return false;
+    if (id.starts_with("NSR")) {
+      Trafiony(Trafienie, TWierszSondy::Udf, od, d.size());
+      return true;
+    }
+  }
+  return false;
+}
 
 bool SondaExt(TPlikDoOdczytu& Plik, TTrafienieSondy& Trafienie) {
   std::array<unsigned char, 104> sb{};

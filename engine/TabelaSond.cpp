@@ -90,11 +90,6 @@ struct SondaTabeli {
   static constexpr bool Poprawna = true;
 };
 
-// A sector of a CD or DVD, and the first sector past the sixteen that ISO 9660 leaves to the
-// system: the volume descriptors follow there, one a sector.
-constexpr std::int64_t SektorPlyty = 2048;
-constexpr std::int64_t PierwszyDeskryptor = 16 * SektorPlyty;
-
 // clang-format off
 constexpr std::array<TSonda, LiczbaSond> Sondy = {{
     // tar names its first member at 0, whatever it is; the header's magic stands at 257: POSIX
@@ -103,10 +98,10 @@ constexpr std::array<TSonda, LiczbaSond> Sondy = {{
     {.Nazwa = "tar-gnu", .Kiedy = {.GdyNicInnego = true}, .Przesuniecie = 257, .Znak = "7573746172202000", .Wiersz = TWierszSondy::TarGnu},
     // The primary volume descriptor: type 1, "CD001", version 1. A hybrid image starts with a
     // boot sector instead of zeros, which nothing else fits either.
-    {.Nazwa = "iso9660", .Kiedy = {.PoZerach = true, .GdyNicInnego = true}, .Przesuniecie = PierwszyDeskryptor, .Znak = "01434430303101", .Wiersz = TWierszSondy::Iso9660},
+    {.Nazwa = "iso9660", .Kiedy = {.PoZerach = true, .GdyNicInnego = true}, .Przesuniecie = PierwszyDeskryptorPlyty, .Znak = "01434430303101", .Wiersz = TWierszSondy::Iso9660},
     // UDF's descriptor "NSR02" or "NSR03" stands among the descriptors that follow, behind
     // "BEA01" and, on a bridge disc, behind the ISO 9660 ones.
-    {.Nazwa = "udf", .Kiedy = {.PoZerach = true, .GdyNicInnego = true}, .Przesuniecie = PierwszyDeskryptor, .Znak = "004E5352303*01", .Krok = SektorPlyty, .Powtorzen = 16, .Wiersz = TWierszSondy::Udf},
+    {.Nazwa = "udf", .Kiedy = {.PoZerach = true, .GdyNicInnego = true}, .Miejsce = TMiejsceSondy::Czytanie, .Czytanie = SondaUdf, .Najwiecej = 16 * 7},
     // ext2/3/4 leave the first 1024 bytes to a boot loader.
     {.Nazwa = "ext", .Kiedy = {.PoZerach = true, .GdyNicInnego = true}, .Miejsce = TMiejsceSondy::Czytanie, .Czytanie = SondaExt, .Najwiecej = 128},
     // Btrfs keeps its first superblock at 64 KiB, its magic "_BHRfS_M" 64 bytes in.
@@ -139,7 +134,7 @@ constexpr std::array<TSonda, LiczbaSond> Sondy = {{
     // What follows an ID3v2 tag: MP3 or AAC frames, FLAC, Ogg.
     {.Nazwa = "id3", .Kiedy = {.Poczatek = "494433"}, .Miejsce = TMiejsceSondy::Czytanie, .Czytanie = SondaId3, .Najwiecej = 4 * 10 + 4096},
     // HDF5 behind a user block: the signature at 512, 1024, 2048 and so on.
-    {.Nazwa = "hdf5", .Kiedy = {.PoZerach = true, .GdyNicInnego = true}, .Miejsce = TMiejsceSondy::Czytanie, .Czytanie = SondaHdf5, .Najwiecej = 24 * 8},
+    {.Nazwa = "hdf5", .Kiedy = {.PoZerach = true, .GdyNicInnego = true}, .Miejsce = TMiejsceSondy::Czytanie, .Czytanie = SondaHdf5, .Najwiecej = 8 * 8},
 }};
 // clang-format on
 
