@@ -36,6 +36,7 @@ constexpr std::array<TWierszZNazwa, RozmiarSuplementuSond> WierszeZNazwami = {{
     {TWierszSondy::AacZaId3, {"AAC", "", "Dźwięk AAC (strumień ADTS) za znacznikiem ID3v2", "Plik dźwiękowy", "VLC Player\rfoobar2000\rWinamp\rAIMP\rAudacity"}},
     {TWierszSondy::FlacZaId3, {"FLAC", "", "Dźwięk bezstratny FLAC za znacznikiem ID3v2", "Plik dźwiękowy", "foobar2000\rVLC Player\rWinamp\rAIMP\rAudacity"}},
     {TWierszSondy::OggZaId3, {"OGG", "", "Kontener Ogg za znacznikiem ID3v2", "Plik dźwiękowy", "VLC Player\rfoobar2000\rAudacity\rmpv"}},
+    {TWierszSondy::VorbisZaId3, {"OGG", "", "Dźwięk Ogg Vorbis za znacznikiem ID3v2", "Plik dźwiękowy", "VLC Player\rfoobar2000\rAudacity\rmpv"}},
     {TWierszSondy::Hdf5ZBlokiem, {"H5", "", "Dane naukowe HDF5 z blokiem użytkownika", "Dane naukowe", "HDFView\rh5py"}},
 }};
 // clang-format on

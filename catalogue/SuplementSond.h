@@ -28,6 +28,7 @@ enum class TWierszSondy : std::size_t {
   AacZaId3,
   FlacZaId3,
   OggZaId3,
+  VorbisZaId3,
   Hdf5ZBlokiem,
   Liczba
 };

@@ -41,6 +41,8 @@ constexpr std::uint8_t StopkaId3 = 0x10;
 constexpr int NajwiecejZnacznikow = 4;
 // What follows the tag may start behind padding that the size leaves out.
 constexpr std::size_t BlokZaZnacznikiem = 4096;
+// Where the first packet of an Ogg page with one segment begins.
+constexpr std::size_t PakietOgg = 28;
 
 // HDF5 looks for its superblock at 0, 512, 1024, 2048 and on; the places up to 64 KiB, as user
 // blocks larger than that are rare and each place past the first block costs a read.
@@ -115,7 +117,12 @@ bool SondaId3(TPlikDoOdczytu& Plik, TTrafienieSondy& Trafienie) {
     return true;
   }
   if (p[0] == 'O' && p[1] == 'g' && p[2] == 'g' && p[3] == 'S') {
-    Trafiony(Trafienie, TWierszSondy::OggZaId3, gdzie, 4);
+    // The first page's one segment is the codec's header packet: Vorbis names itself there.
+    constexpr std::string_view Vorbis = "\x01vorbis";
+    const bool vorbis =
+        i + PakietOgg + Vorbis.size() <= ile &&
+        std::string_view(reinterpret_cast<const char*>(p + PakietOgg), Vorbis.size()) == Vorbis;
+    Trafiony(Trafienie, vorbis ? TWierszSondy::VorbisZaId3 : TWierszSondy::OggZaId3, gdzie, 4);
     return true;
   }
   if (p[0] != 0xFF || (p[1] & 0xE0) != 0xE0) return false;

@@ -125,7 +125,7 @@ constexpr TOczekiwana Oczekiwane[] = {
     {"m2ts.m2ts", TWierszSondy::M2ts, "m2ts", 4},
     {"mp3.mp3", TWierszSondy::Mp3ZaId3, "id3", 3057},
     {"id3-flac.flac", TWierszSondy::FlacZaId3, "id3", 3057},
-    {"id3-ogg.ogg", TWierszSondy::OggZaId3, "id3", 3057},
+    {"id3-ogg.ogg", TWierszSondy::VorbisZaId3, "id3", 3057},
     {"hdf5.h5", TWierszSondy::Hdf5ZBlokiem, "hdf5", 1024},
 };
 
