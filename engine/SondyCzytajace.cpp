@@ -12,7 +12,8 @@
 namespace {
 
 std::uint32_t Le32(const unsigned char* b) {
-  return b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+  return static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
+         (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
 }
 
 void Trafiony(TTrafienieSondy& Trafienie, TWierszSondy Wiersz, std::int64_t Od,
