@@ -16,7 +16,7 @@ pakiety=(
   pandoc ffmpeg sox imagemagick ghostscript groff gcc clang gcc-mingw-w64-x86-64
   default-jdk-headless python3 file nodejs zip p7zip-full xz-utils zstd lz4 lzop lrzip arj cpio
   ncompress bzip2 lzip xorriso genisoimage mtools dosfstools e2fsprogs qemu-utils gnupg openssl
-  udftools btrfs-progs fdisk gdisk hdf5-tools
+  udftools btrfs-progs fdisk gdisk hdf5-tools dcmtk
   openssh-client sqlite3 git gettext ncurses-bin dpkg-dev fonts-dejavu-core binutils
 )
 brakujace=()
@@ -550,6 +550,13 @@ for n in 1 2; do
   head -c $((n * 700)) /dev/zero | tr '\0' 'u' > "blok$n.txt"
   cicho h5jam -i dane.h5 -u "blok$n.txt" -o "blok$n.h5"
   dodaj H5 "blok$n.h5"
+done
+
+# DICOM: a JPEG wrapped by dcmtk, "DICM" behind its preamble of 128 bytes.
+for n in 1 2; do
+  cicho ffmpeg -nostdin -loglevel error -f lavfi -i "testsrc=size=$((n * 32))x32" -frames:v 1 "dicom$n.jpg"
+  cicho img2dcm "dicom$n.jpg" "obraz$n.dcm"
+  dodaj DCM "obraz$n.dcm"
 done
 
 # --- Files the system itself holds, made by its own tools.

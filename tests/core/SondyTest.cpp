@@ -127,6 +127,7 @@ constexpr TOczekiwana Oczekiwane[] = {
     {"id3-flac.flac", TWierszSondy::FlacZaId3, "id3", 3057},
     {"id3-ogg.ogg", TWierszSondy::VorbisZaId3, "id3", 3057},
     {"hdf5.h5", TWierszSondy::Hdf5ZBlokiem, "hdf5", 1024},
+    {"dicom.dcm", TWierszSondy::Dicom, "dicom", 128},
 };
 
 bool Ma(const TRozpoznanie& wynik, TWierszSondy wiersz) {
