@@ -149,7 +149,7 @@ inline constexpr std::array<std::string_view, 15> KategorieStarsze = {
     "Ustawienia programu",
 };
 
-inline constexpr std::array<std::string_view, 686> Programy = {
+inline constexpr std::array<std::string_view, 692> Programy = {
     "7zip",
     "AbiWord",
     "Abuse",
@@ -225,6 +225,7 @@ inline constexpr std::array<std::string_view, 686> Programy = {
     "BricsCAD",
     "Bruker ESPRIT",
     "BSPSource",
+    "btrfs-progs",
     "bundletool",
     "bzip2",
     "C64S",
@@ -281,6 +282,7 @@ inline constexpr std::array<std::string_view, 686> Programy = {
     "DNF",
     "Dodaj lub usuń programy",
     "DOSBox",
+    "dosfstools",
     "dot_clean (macOS)",
     "Double Commander",
     "dpkg",
@@ -294,6 +296,7 @@ inline constexpr std::array<std::string_view, 686> Programy = {
     "DVD Shrink",
     "dvipdfmx",
     "DWG TrueView",
+    "e2fsprogs",
     "Eclipse",
     "Edytor rejestru",
     "Eksplorator Windows",
@@ -365,6 +368,7 @@ inline constexpr std::array<std::string_view, 686> Programy = {
     "GNU Octave",
     "GnuPG",
     "GNU sed",
+    "GNU tar",
     "GNU Texinfo",
     "Go",
     "GoLand",
@@ -373,6 +377,7 @@ inline constexpr std::array<std::string_view, 686> Programy = {
     "Google Earth",
     "Google Sheets",
     "Google Slides",
+    "GParted",
     "Gpg4win",
     "GPSBabel",
     "GraphEdit",
@@ -786,6 +791,7 @@ inline constexpr std::array<std::string_view, 686> Programy = {
     "Warcraft III",
     "Wasmtime",
     "WavPack",
+    "Weasis",
     "Webshots Desktop",
     "WebStorm",
     "Winamp",

@@ -2,11 +2,14 @@
 
 #include "catalogue/Katalog.h"
 
-const std::array<TTabelaKatalogu, 5> TabeleKatalogu = {{{"BazaSygnatur", BazaSygnatur},
-                                                        {"BazaWzorcow", BazaWzorcow},
-                                                        {"BazaTekstowa", BazaTekstowa},
-                                                        {"SuplementSygnatur", SuplementSygnatur},
-                                                        {"SuplementTekstowy", SuplementTekstowy}}};
+const std::array<TTabelaKatalogu, 7> TabeleKatalogu = {
+    {{"BazaSygnatur", BazaSygnatur},
+     {"BazaWzorcow", BazaWzorcow},
+     {"BazaTekstowa", BazaTekstowa},
+     {"SuplementSygnatur", SuplementSygnatur},
+     {"SuplementTekstowy", SuplementTekstowy},
+     {"SuplementSond", SuplementSond},
+     {"SuplementKontenerow", SuplementKontenerow}}};
 
 std::string_view TabelaWiersza(const TOpisPliku& Wiersz) {
   // Pointers into different arrays compare only through std::less, which orders all of them.

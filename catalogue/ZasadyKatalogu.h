@@ -23,7 +23,15 @@ struct TWierszZrodlowy {
   std::string_view Programy;
 };
 
-enum class TRodzajTabeli { Tekstowa, Wzorcow, Sygnatur, SygnaturSuplementu, TekstowaSuplementu };
+// The probes' rows are found by what a probe reads past the key, never by the key's digits.
+enum class TRodzajTabeli {
+  Tekstowa,
+  Wzorcow,
+  Sygnatur,
+  SygnaturSuplementu,
+  TekstowaSuplementu,
+  SondSuplementu
+};
 
 enum class TZasada {
   Spelniona,
@@ -42,6 +50,7 @@ enum class TZasada {
   KategoriaSpozaSlownika,
   ProgramSpozaSlownika,
   TekstyJakWInnymWierszuDlaTegoSamegoPliku,
+  WierszSondyZSygnatura,
 };
 
 struct TNaruszenie {
@@ -170,6 +179,10 @@ constexpr TZasada SprawdzWiersz(const TWierszZrodlowy& w, TRodzajTabeli rodzaj) 
     case TRodzajTabeli::TekstowaSuplementu:
       if (!w.Sygnatura.empty()) return TZasada::TekstowaZSygnatura;
       break;
+    case TRodzajTabeli::SondSuplementu:
+      // A signature here would be taken for leading digits that the row never matched.
+      if (!w.Sygnatura.empty()) return TZasada::WierszSondyZSygnatura;
+      break;
     case TRodzajTabeli::SygnaturSuplementu:
       // An empty row would fit every file.
       if (w.Sygnatura.empty()) return TZasada::SygnaturaPustaLubDluzszaNizKlucz;
@@ -227,10 +240,12 @@ template <std::size_t N>
 constexpr TNaruszenie SprawdzPowtorzenia(const std::array<TWierszZrodlowy, N>& wiersze,
                                          TRodzajTabeli rodzaj, const TWierszeUstalone& ustalone,
                                          std::span<const TWierszZrodlowy> wzorce) {
-  if (rodzaj == TRodzajTabeli::SygnaturSuplementu || rodzaj == TRodzajTabeli::TekstowaSuplementu) {
+  if (rodzaj == TRodzajTabeli::SygnaturSuplementu || rodzaj == TRodzajTabeli::TekstowaSuplementu ||
+      rodzaj == TRodzajTabeli::SondSuplementu) {
     const bool tekstowa = rodzaj == TRodzajTabeli::TekstowaSuplementu;
     for (std::size_t j = 0; j < N; ++j) {
       for (std::size_t i = 0; i < j; ++i) {
+        // Several probes may name one row, so no two rows of theirs read alike.
         const bool razem = tekstowa
                                ? wiersze[i].Rozszerzenie == wiersze[j].Rozszerzenie
                                : zasady::PasujaRazem(wiersze[i].Sygnatura, wiersze[j].Sygnatura);

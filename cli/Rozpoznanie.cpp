@@ -55,6 +55,7 @@ bool NiezgodneRozszerzenie(const TRozpoznanie& Wynik) {
 }
 
 void UszeregujWedlugPrzypietych(TRozpoznanie& Wynik) {
-  std::ranges::stable_sort(Wynik.Kandydaci, std::ranges::greater{},
-                           [](const TOpisPliku* kandydat) { return PrzypieteBajty(*kandydat); });
+  std::ranges::stable_sort(
+      Wynik.Kandydaci, std::ranges::greater{},
+      [&](const TOpisPliku* kandydat) { return PrzypieteBajty(Wynik, kandydat); });
 }

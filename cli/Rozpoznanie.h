@@ -10,8 +10,8 @@ using TStan = TStanRozpoznania;
 // The file as the engine identifies it, opened where the listing found it.
 void Rozpoznaj(const TPlikDoRozpoznania& Plik, TRozpoznanie& Wynik);
 
-// The candidates ordered by how many bytes of the file their signatures pin, most first, equal
-// counts in the catalogue's order: a long signature says more about a file than a short one
+// The candidates ordered by how many bytes of the file their signatures or probes pin, most first,
+// equal counts in the catalogue's order: a long signature says more about a file than a short one
 // that happens to come first in the table.
 void UszeregujWedlugPrzypietych(TRozpoznanie& Wynik);
 

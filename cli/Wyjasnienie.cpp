@@ -70,3 +70,18 @@ void DopiszWyjasnienie(std::string& Wyjscie, const TOpisPliku& Kandydat,
   Wyjscie += '\n';
   DopiszBajty(Wyjscie, sygnatura, TekstSzesnastkowy, Wciecie);
 }
+
+void DopiszWyjasnienieSondy(std::string& Wyjscie, const TWynikSondy& Sonda,
+                            std::string_view Wciecie) {
+  Wyjscie += Wciecie;
+  Wyjscie += "matched in ";
+  Wyjscie += TabelaWiersza(*Sonda.Trafienie.Wiersz);
+  Wyjscie += ": probe ";
+  Wyjscie += Sonda.Trafienie.Sonda;
+  Wyjscie += ", bytes at offset ";
+  Wyjscie += std::to_string(Sonda.Trafienie.Przesuniecie);
+  Wyjscie += '\n';
+  // A probe that reads its own way pins the bytes it shows.
+  const std::string_view znak = Sonda.Znak.empty() ? std::string_view(Sonda.Bajty) : Sonda.Znak;
+  DopiszBajty(Wyjscie, znak, Sonda.Bajty, Wciecie);
+}

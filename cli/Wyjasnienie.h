@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "catalogue/TOpisPliku.h"
+#include "engine/Sonda.h"
 
 // Under a candidate, each line begun with `Wciecie`: the table that holds it and what it matched,
 // then, for a signature or pattern, the leading bytes (from the key's hex text) as far as the last
@@ -14,3 +15,8 @@
 // with "^".
 void DopiszWyjasnienie(std::string& Wyjscie, const TOpisPliku& Kandydat,
                        std::string_view TekstSzesnastkowy, std::string_view Wciecie);
+
+// Under a candidate that a probe named: the probe, the table and the offset, then the bytes there
+// as above, the mark's deciding digits marked.
+void DopiszWyjasnienieSondy(std::string& Wyjscie, const TWynikSondy& Sonda,
+                            std::string_view Wciecie);

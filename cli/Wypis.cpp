@@ -54,7 +54,12 @@ void DopiszKandydata(std::string& Wyjscie, std::size_t numer, const TOpisPliku* 
   Wyjscie += "programs: ";
   Wyjscie += programy.empty() ? "(none)" : programy;
   Wyjscie += '\n';
-  if (Wyjasnij) DopiszWyjasnienie(Wyjscie, *kandydat, Wynik.Odczyt.TekstSzesnastkowy, wciecie);
+  if (!Wyjasnij) return;
+  if (const TWynikSondy* sonda = WynikSondy(Wynik, kandydat)) {
+    DopiszWyjasnienieSondy(Wyjscie, *sonda, wciecie);
+  } else {
+    DopiszWyjasnienie(Wyjscie, *kandydat, Wynik.Odczyt.TekstSzesnastkowy, wciecie);
+  }
 }
 
 void DopiszWierszCsv(std::string& Wyjscie, std::initializer_list<std::string_view> pola) {
@@ -110,14 +115,18 @@ void DopiszJson(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznan
     const std::string_view podstawa = kandydat->Sygnatura.Tekst();
     ordered_json sygnatura = nullptr;
     if (!podstawa.empty()) sygnatura = podstawa;
+    ordered_json dopasowanie = {{"table", TabelaWiersza(*kandydat)},
+                                {"signature", std::move(sygnatura)},
+                                {"pinned_bytes", PrzypieteBajty(Wynik, kandydat)}};
+    if (const TWynikSondy* sonda = WynikSondy(Wynik, kandydat)) {
+      dopasowanie["probe"] = sonda->Trafienie.Sonda;
+      dopasowanie["offset"] = sonda->Trafienie.Przesuniecie;
+    }
     kandydaci.push_back({{"extension", cp1250::NaUtf8(kandydat->Rozszerzenie.Tekst())},
                          {"type", cp1250::NaUtf8(kandydat->Typ.Tekst())},
                          {"category", cp1250::NaUtf8(kandydat->Kategoria.Tekst())},
                          {"programs", std::move(programy)},
-                         {"matched",
-                          {{"table", TabelaWiersza(*kandydat)},
-                           {"signature", std::move(sygnatura)},
-                           {"pinned_bytes", PrzypieteBajty(*kandydat)}}}});
+                         {"matched", std::move(dopasowanie)}});
   }
   // File names are bytes, not necessarily UTF-8; JSON must be UTF-8, so an invalid piece becomes
   // U+FFFD, read by the same decoder that works out the extension.

@@ -35,7 +35,8 @@ constexpr const char* Stopka = R"(Output (UTF-8):
                      "matched": {"table", "signature", "pinned_bytes"}}]}
   where "table" names the catalogue table that holds the row, "signature" is the signature
   or pattern it met, null for a text format, which fits by its extension, and
-  "pinned_bytes" how many bytes of the file it fixes.
+  "pinned_bytes" how many bytes of the file it fixes. A candidate that a probe found past
+  the first 80 bytes adds "probe" (its name) and "offset" (where its bytes begin) there.
   Bytes of a path that are not UTF-8 appear as U+FFFD there.
 
   With --csv: a header row, then one row per candidate (the file's fields repeated),

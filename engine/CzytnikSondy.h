@@ -9,8 +9,11 @@
 #include <span>
 
 #include "engine/PlikDoOdczytu.h"
+#include "engine/Sonda.h"
 
-inline constexpr std::size_t BudzetSondy = 64 * 1024;
+// What a probe may read of the file's 64 KiB, the bytes kept for showing its answer aside.
+inline constexpr std::size_t BudzetSondy =
+    static_cast<std::size_t>(LimitOdczytuSond) - BajtyDoPokazania;
 
 class TCzytnikSondy {
  public:

@@ -11,6 +11,7 @@
 #include "catalogue/Katalog.h"
 #include "catalogue/TOpisPliku.h"
 #include "engine/PlikDoOdczytu.h"
+#include "engine/Sonda.h"
 
 // The candidates of one lookup, in their fixed order: rows of the catalogue's tables, which live
 // as long as the program.
@@ -34,9 +35,10 @@ std::string TekstBleduOtwarcia(std::string_view Sciezka, std::string_view Przycz
 struct TSuplement {
   std::span<const TOpisPliku> Sygnatury;  // prefixes and patterns, tried in table order
   std::span<const TOpisPliku> Tekstowe;   // text formats by extension
+  std::span<const TSonda> Sondy{};        // the second look past the key, for a file only
 };
 
-inline const TSuplement SuplementKatalogu{SuplementSygnatur, SuplementTekstowy};
+inline const TSuplement SuplementKatalogu{SuplementSygnatur, SuplementTekstowy, TabelaSond};
 // The lookup as the catalogue's three tables alone answer it.
 inline const TSuplement BezSuplementu{};
 
@@ -64,13 +66,19 @@ inline constexpr std::size_t BajtyRozstrzygajace = 9;
 // signatures that all pin fewer than BajtyRozstrzygajace bytes, when the file can be read.
 // A signature fits only the bytes the key holds (a short file's key is short); an empty key, the
 // key of an empty file, has the one answer OpisPustegoPliku.
-// Returns whether any candidate was found. `Plik` serves only the text test, which reads it from
-// its start and throws EBladOtwarciaPliku when it is not open; the candidates are empty then.
+// The probes' rows follow all of these, before the extension filter; what each probe found is in
+// `Sondy`.
+// Returns whether any candidate was found. `Plik` serves the text test, which reads it from
+// its start and throws EBladOtwarciaPliku when it is not open (the candidates are empty then),
+// and the probes.
+bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Kandydaci,
+                   TWynikiSond& Sondy, const TSuplement& Suplement = SuplementKatalogu);
 bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Kandydaci,
                    const TSuplement& Suplement = SuplementKatalogu);
 
 // The same lookup for a key that no file stands behind: the text formats, which need the whole
-// file, are not looked at; everything else is found as for a file.
+// file, and the probes, which read past the key, are not looked at; everything else is found as
+// for a file.
 bool RozpoznajKlucz(const TOpisPliku& Klucz, TKandydaci& Kandydaci,
                     const TSuplement& Suplement = SuplementKatalogu);
 

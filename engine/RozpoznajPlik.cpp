@@ -2,6 +2,7 @@
 
 #include "catalogue/PustyPlik.h"
 #include "engine/ObslugaBaz.h"
+#include "engine/Sondy.h"
 #include "engine/TrescTekstu.h"
 
 namespace {
@@ -98,9 +99,9 @@ bool Rozstrzygajacy(const TOpisPliku* wiersz, std::string_view rozszerzenie) {
          RowneBezWielkosciLiter(wiersz->Rozszerzenie.Tekst(), rozszerzenie);
 }
 
-// `Plik` serves only the text test; without a file the text tables are not looked at.
+// `Plik` serves the text test and the probes; without a file neither is looked at.
 bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydaci,
-             const TSuplement& Suplement);
+             TWynikiSond* Sondy, const TSuplement& Suplement);
 
 }  // namespace
 
@@ -121,19 +122,26 @@ int SzukajSygnatury(const TOpisPliku& Klucz, std::span<const TOpisPliku> Tabela)
 }
 
 bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Kandydaci,
+                   TWynikiSond& Sondy, const TSuplement& Suplement) {
+  return Dopasuj(Klucz, &Plik, Kandydaci, &Sondy, Suplement);
+}
+
+bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Kandydaci,
                    const TSuplement& Suplement) {
-  return Dopasuj(Klucz, &Plik, Kandydaci, Suplement);
+  TWynikiSond sondy;
+  return Dopasuj(Klucz, &Plik, Kandydaci, &sondy, Suplement);
 }
 
 bool RozpoznajKlucz(const TOpisPliku& Klucz, TKandydaci& Kandydaci, const TSuplement& Suplement) {
-  return Dopasuj(Klucz, nullptr, Kandydaci, Suplement);
+  return Dopasuj(Klucz, nullptr, Kandydaci, nullptr, Suplement);
 }
 
 namespace {
 
 bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydaci,
-             const TSuplement& Suplement) {
+             TWynikiSond* Sondy, const TSuplement& Suplement) {
   Kandydaci.clear();
+  if (Sondy != nullptr) Sondy->clear();
   // Every pattern would fit nothing and every text table would guess from the name alone.
   if (Klucz.Sygnatura.Dlugosc == 0) {
     Kandydaci.push_back(&OpisPustegoPliku);
@@ -195,6 +203,9 @@ bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydac
   // Behind the signatures, as the catalogue has them, or before them when the name decides.
   Kandydaci.insert(tekstNajpierw ? Kandydaci.begin() : Kandydaci.end(), tekstowe.begin(),
                    tekstowe.end());
+  // The second look only adds, behind everything the first 80 bytes gave.
+  if (Plik != nullptr && Sondy != nullptr)
+    DodajZSond(Klucz, *Plik, Suplement.Sondy, Kandydaci, *Sondy);
 
   if (Kandydaci.empty()) return false;
   ZostawWlasneRozszerzenie(rozszerzenie, Kandydaci);

@@ -1,5 +1,6 @@
 #include "engine/Rozpoznanie.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -7,6 +8,7 @@ void Rozpoznaj(TPlikDoOdczytu& Plik, TRozpoznanie& Wynik, const TSuplement& Supl
   Wynik.Stan = TStanRozpoznania::Nieczytelny;
   Wynik.OpisBledu.clear();
   Wynik.Kandydaci.clear();
+  Wynik.Sondy.clear();
   Wynik.Odczyt = {};
   const std::string& sciezka = Plik.Sciezka();
   const std::size_t separator = sciezka.find_last_of("/\\");
@@ -22,9 +24,24 @@ void Rozpoznaj(TPlikDoOdczytu& Plik, TRozpoznanie& Wynik, const TSuplement& Supl
   }
   Wynik.Odczyt = *std::move(odczyt);
   // The text test reads the same opening: nothing can change the file between the two reads.
-  Wynik.Stan = RozpoznajPlik(Wynik.Odczyt.Klucz, Plik, Wynik.Kandydaci, Suplement)
+  Wynik.Stan = RozpoznajPlik(Wynik.Odczyt.Klucz, Plik, Wynik.Kandydaci, Wynik.Sondy, Suplement)
                    ? TStanRozpoznania::Rozpoznany
                    : TStanRozpoznania::Nierozpoznany;
+  // The extension filter may have let a probe's row go.
+  std::erase_if(Wynik.Sondy, [&](const TWynikSondy& s) {
+    return std::ranges::find(Wynik.Kandydaci, s.Trafienie.Wiersz) == Wynik.Kandydaci.end();
+  });
+}
+
+const TWynikSondy* WynikSondy(const TRozpoznanie& Wynik, const TOpisPliku* Kandydat) {
+  const auto s = std::ranges::find(Wynik.Sondy, Kandydat,
+                                   [](const TWynikSondy& w) { return w.Trafienie.Wiersz; });
+  return s == Wynik.Sondy.end() ? nullptr : &*s;
+}
+
+std::size_t PrzypieteBajty(const TRozpoznanie& Wynik, const TOpisPliku* Kandydat) {
+  const TWynikSondy* sonda = WynikSondy(Wynik, Kandydat);
+  return sonda != nullptr ? sonda->Trafienie.PrzypieteBajty : PrzypieteBajty(*Kandydat);
 }
 
 void Rozpoznaj(const std::string& Sciezka, TRozpoznanie& Wynik, const TSuplement& Suplement) {

@@ -25,7 +25,15 @@ struct TRozpoznanie {
   TOdczytPliku Odczyt;
   // Rows of the catalogue's tables, in the lookup's order; empty unless recognised.
   TKandydaci Kandydaci;
+  // What the probes found, one for each candidate that a probe named.
+  TWynikiSond Sondy;
 };
+
+// What the probe that named the candidate found; nullptr for a candidate of the first 80 bytes.
+const TWynikSondy* WynikSondy(const TRozpoznanie& Wynik, const TOpisPliku* Kandydat);
+
+// How many bytes of the file the candidate pins: its signature's, or those its probe pinned.
+std::size_t PrzypieteBajty(const TRozpoznanie& Wynik, const TOpisPliku* Kandydat);
 
 // The file as the caller opened it. A file that could not be opened, or whose start can't be
 // read, is reported as such rather than identified from zeros.

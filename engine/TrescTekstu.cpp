@@ -372,6 +372,8 @@ string_view RozszerzenieZTresci(string_view Poczatek) {
 }
 
 const TOpisPliku* WierszZTresci(TPlikDoOdczytu& Plik, const TSuplement& Suplement) {
+  // This look is the supplement's: the catalogue's tables alone answer as they always did.
+  if (Suplement.Tekstowe.empty()) return nullptr;
   // The text test has just read the file, so its first block is at hand.
   std::array<char, 4096> blok;
   const std::int64_t ile = Plik.Czytaj(0, blok.data(), blok.size());

@@ -5,7 +5,9 @@
 // is text, or, before the signatures, when the name is a text format's and every fitting signature
 // is short and of another extension; a text file without an extension has the format its lines
 // show instead, also behind short signatures; and the extension filter keeps the candidates with
-// the file's own extension when there are any.
+// the file's own extension when there are any. What the probes found past the key stands behind
+// all of it, before that filter: each found row is a probe's, its bytes are the file's own at its
+// offset, and a probe of fixed places finds its mark there.
 //
 // Input: one byte n, then n bytes of the file's name, then the file's content.
 
@@ -25,6 +27,7 @@
 #include "catalogue/Katalog.h"
 #include "catalogue/PustyPlik.h"
 #include "engine/Rozpoznanie.h"
+#include "engine/Sondy.h"
 #include "engine/TrescTekstu.h"
 #include "text/Cp1250.h"
 
@@ -92,7 +95,7 @@ bool RowneBezWielkosci(std::string_view a, std::string_view b) {
 // The candidates the rules give when the search lands on signature row `trafiony`.
 TKandydaci WedlugRegul(const std::vector<std::size_t>& sygnatury, std::size_t trafiony,
                        const TKandydaci& wzorce, const TKandydaci& suplement,
-                       const TKandydaci& tekstowe, bool tekstNajpierw,
+                       const TKandydaci& tekstowe, const TKandydaci& sondy, bool tekstNajpierw,
                        std::string_view rozszerzenie) {
   TKandydaci wynik;
   if (tekstNajpierw) wynik = tekstowe;
@@ -106,6 +109,7 @@ TKandydaci WedlugRegul(const std::vector<std::size_t>& sygnatury, std::size_t tr
   wynik.insert(wynik.end(), wzorce.begin(), wzorce.end());
   wynik.insert(wynik.end(), suplement.begin(), suplement.end());
   if (!tekstNajpierw) wynik.insert(wynik.end(), tekstowe.begin(), tekstowe.end());
+  wynik.insert(wynik.end(), sondy.begin(), sondy.end());
   if (std::ranges::any_of(wynik, [&](const TOpisPliku* w) {
         return RowneBezWielkosci(w->Rozszerzenie.Tekst(), rozszerzenie);
       })) {
@@ -221,15 +225,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     }
   }
 
+  // A row the extension filter let go would have been let go beside the others as well, so the
+  // probes' rows that stayed are the ones to put back.
+  TKandydaci sondy;
+  for (const TWynikSondy& s : wynik.Sondy) {
+    const TTrafienieSondy& t = s.Trafienie;
+    Sprawdz(TabelaWiersza(*t.Wiersz) == "SuplementSond" ||
+            TabelaWiersza(*t.Wiersz) == "SuplementKontenerow");
+    Sprawdz(t.Przesuniecie >= 0 && t.Przesuniecie < static_cast<std::int64_t>(tresc.size()));
+    const auto od = static_cast<std::size_t>(t.Przesuniecie);
+    Sprawdz(s.Bajty == Szesnastkowo(tresc.substr(od)).substr(0, s.Bajty.size()));
+    const auto sonda = std::ranges::find(TabelaSond, t.Sonda, &TSonda::Nazwa);
+    Sprawdz(sonda != TabelaSond.end());
+    if (!sonda->Znak.empty()) {
+      const std::string_view bajty = tresc.substr(od, sonda->Znak.size() / 2);
+      Sprawdz(bajty.size() == sonda->Znak.size() / 2 &&
+              PasujeWzorzec(Szesnastkowo(bajty), sonda->Znak));
+    }
+    sondy.push_back(t.Wiersz);
+  }
+
   // Which fitting row the search lands on is the search's business; the rest follows from it.
   bool zgodny = false;
   if (sygnatury.empty()) {
-    zgodny =
-        kandydaci == WedlugRegul({}, 0, wzorce, suplement, tekstowe, tekstNajpierw, rozszerzenie);
+    zgodny = kandydaci ==
+             WedlugRegul({}, 0, wzorce, suplement, tekstowe, sondy, tekstNajpierw, rozszerzenie);
   }
   for (const std::size_t trafiony : sygnatury) {
     zgodny = zgodny || kandydaci == WedlugRegul(sygnatury, trafiony, wzorce, suplement, tekstowe,
-                                                tekstNajpierw, rozszerzenie);
+                                                sondy, tekstNajpierw, rozszerzenie);
   }
   Sprawdz(zgodny);
   std::filesystem::remove(sciezka);

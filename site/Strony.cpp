@@ -130,6 +130,12 @@ std::string StronaZgloszen(const std::vector<TGrupaZgloszen>& Grupy) {
   std::string tresc = "<p>Grup zgłoszeń: " + std::to_string(Grupy.size()) +
                       ". <a href=\"zgloszenia.csv\">Pobierz jako CSV</a></p>\n";
   if (Grupy.empty()) return Strona("Zgłoszenia", tresc + "<p>Nie ma jeszcze zgłoszeń.</p>\n");
+  // The report holds the first 10 bytes only: what the program finds further in can't be looked
+  // for here.
+  tresc +=
+      "<p>„Katalog dziś” zna tylko zgłoszone bajty: sondy, które program uruchamia dalej w pliku "
+      "(archiwa tar, obrazy płyt i dysków, strumienie, pliki za znacznikiem ID3), tu działać nie "
+      "mogą, więc plik, którego katalog tu nie rozpoznaje, program może rozpoznać.</p>\n";
   tresc +=
       "<table>\n<tr><th>Bajty</th><th>Rozsz.</th><th>Liczba</th><th>Pierwsze / ostatnie"
       "</th><th>Rozmiary</th><th>Typy u zgłaszających</th><th>Katalog dziś</th>"

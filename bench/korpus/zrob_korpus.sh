@@ -17,6 +17,7 @@ pakiety=(
   gcc-mingw-w64-i686 nsis mono-mcs wixl msitools
   default-jdk-headless python3 file nodejs zip p7zip-full xz-utils zstd lz4 lzop lrzip arj cpio
   ncompress bzip2 lzip xorriso genisoimage mtools dosfstools e2fsprogs qemu-utils gnupg openssl
+  udftools btrfs-progs fdisk gdisk hdf5-tools dcmtk
   openssh-client sqlite3 git gettext ncurses-bin dpkg-dev fonts-dejavu-core binutils
 )
 brakujace=()
@@ -217,12 +218,32 @@ wideo() {  # LABEL EXT [ffmpeg options]
 }
 audio WAV wav
 audio MP3 mp3
+# A long ID3v2 tag before the first frame, and the same tag before FLAC and Ogg, as taggers leave
+# them.
+for n in 1 2; do
+  cicho ffmpeg -nostdin -loglevel error -i "ton$n.wav" -id3v2_version 3 \
+    -metadata title="$(head -c $((n * 3000)) /dev/zero | tr '\0' 'x')" "znacznik$n.mp3"
+  # The tag alone, for FLAC and Ogg below: its header and the size its header gives.
+  [ -f "znacznik$n.mp3" ] && head -c "$(python3 -c 'import sys; b = open(sys.argv[1], "rb").read(10); print(10 + (b[6] << 21 | b[7] << 14 | b[8] << 7 | b[9]))' "znacznik$n.mp3")" "znacznik$n.mp3" > "znacznik$n.id3"
+  dodaj MP3 "znacznik$n.mp3"
+done
 audio MP2 mp2
 audio AAC aac
 audio M4A m4a
 audio AC3 ac3
 audio FLAC flac
 audio OGG ogg -c:a libvorbis
+# The tag of the MP3s above before FLAC and Ogg.
+for n in 1 2; do
+  cicho ffmpeg -nostdin -loglevel error -i "ton$n.wav" "czysty$n.flac"
+  cicho ffmpeg -nostdin -loglevel error -i "ton$n.wav" -c:a libvorbis "czysty$n.ogg"
+  if [ -s "znacznik$n.id3" ] && [ -f "czysty$n.flac" ] && [ -f "czysty$n.ogg" ]; then
+    cat "znacznik$n.id3" "czysty$n.flac" > "znacznik$n.flac"
+    cat "znacznik$n.id3" "czysty$n.ogg" > "znacznik$n.ogg"
+    dodaj FLAC "znacznik$n.flac"
+    dodaj OGG "znacznik$n.ogg"
+  fi
+done
 audio OPUS opus
 audio AIFF aiff
 audio AU au
@@ -364,8 +385,31 @@ for n in 1 2; do
   cicho qemu-img create -q -f vhdx "dysk$n.vhdx" "${n}0M"
   dodaj VHDX "dysk$n.vhdx"
   cicho qemu-img create -q -f vpc -o subformat=fixed "dysk$n.vhd" "${n}0M"
+  dodaj VHD "dysk$n.vhd"
   cicho qemu-img create -q -f vpc "dynamiczny$n.vhd" "${n}0M"
   dodaj VHD "dynamiczny$n.vhd"
+  # Marks past the first 80 bytes: a UDF disc and an ISO 9660 one with UDF beside it, ext2 and
+  # ext3 beside ext4, Btrfs (at least 114 MiB), FAT32, empty MBR and GPT disks.
+  truncate -s $((n * 1024))K "udf$n.iso"
+  cicho mkudffs "udf$n.iso"
+  dodaj UDF "udf$n.iso"
+  cicho genisoimage -quiet -udf -o "most$n.iso" drzewo
+  dodaj ISO "most$n.iso"
+  cicho mkfs.ext2 -q -F "ext2_$n.img" 2M
+  dodaj EXT2 "ext2_$n.img"
+  cicho mkfs.ext3 -q -F "ext3_$n.img" 4M
+  dodaj EXT3 "ext3_$n.img"
+  truncate -s 120M "btrfs$n.img"
+  cicho mkfs.btrfs -q "btrfs$n.img"
+  dodaj BTRFS "btrfs$n.img"
+  cicho mkfs.fat -C -F 32 "fat32_$n.img" $((n * 40960))
+  dodaj FAT "fat32_$n.img"
+  truncate -s $((n * 2))M "mbr$n.img"
+  echo 'start=2048, type=83' | cicho sfdisk -q "mbr$n.img"
+  dodaj MBR "mbr$n.img"
+  truncate -s $((n * 2))M "gpt$n.img"
+  cicho sgdisk -o -n 1:2048:0 "gpt$n.img"
+  dodaj GPT "gpt$n.img"
 done
 
 # --- Programs and compiled code.
@@ -500,6 +544,23 @@ for n in 1 2; do
   cicho git -C "repo$n" gc -q
   for f in "repo$n"/.git/objects/pack/*.pack; do dodaj GITPACK "$f" "paczka$n.pack"; done
   for f in "repo$n"/.git/objects/pack/*.idx; do dodaj GITIDX "$f" "paczka$n.idx"; done
+done
+
+# HDF5 behind a user block, as h5jam writes it.
+printf '1 2 3 4\n' > dane_h5.txt
+printf 'PATH /x\nINPUT-CLASS TEXTIN\nRANK 1\nDIMENSION-SIZES 4\n' > dane_h5.conf
+cicho h5import dane_h5.txt -c dane_h5.conf -o dane.h5
+for n in 1 2; do
+  head -c $((n * 700)) /dev/zero | tr '\0' 'u' > "blok$n.txt"
+  cicho h5jam -i dane.h5 -u "blok$n.txt" -o "blok$n.h5"
+  dodaj H5 "blok$n.h5"
+done
+
+# DICOM: a JPEG wrapped by dcmtk, "DICM" behind its preamble of 128 bytes.
+for n in 1 2; do
+  cicho ffmpeg -nostdin -loglevel error -f lavfi -i "testsrc=size=$((n * 32))x32" -frames:v 1 "dicom$n.jpg"
+  cicho img2dcm "dicom$n.jpg" "obraz$n.dcm"
+  dodaj DCM "obraz$n.dcm"
 done
 
 # --- Files the system itself holds, made by its own tools.

@@ -15,7 +15,8 @@
 namespace {
 
 constexpr std::size_t WierszyKatalogu = 576;
-constexpr std::size_t WierszySuplementu = RozmiarSuplementuSygnatur + RozmiarSuplementuTekstowego;
+constexpr std::size_t WierszySuplementu = RozmiarSuplementuSygnatur + RozmiarSuplementuTekstowego +
+                                          RozmiarSuplementuSond + RozmiarSuplementuKontenerow;
 constexpr std::size_t Wierszy = WierszyKatalogu + WierszySuplementu;
 
 std::vector<std::string> Linie(const std::string& tekst) {

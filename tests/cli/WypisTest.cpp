@@ -225,3 +225,50 @@ TEST(Dowiazanie, CelZUcieczkaJakSciezkaWTekscieIJson) {
 }
 
 }  // namespace
+
+namespace {
+
+// An ID3 tag that FLAC follows: the catalogue's row for the tag, then the probe's behind it.
+TRozpoznanie FlacZaId3() {
+  const TOpisPliku* id3 = &*std::ranges::find(
+      BazaSygnatur, "494433", [](const TOpisPliku& w) { return w.Sygnatura.Tekst(); });
+  const TOpisPliku* flac = &WierszSondy(TWierszSondy::FlacZaId3);
+  TRozpoznanie r = Rozpoznany("FLAC");
+  r.Odczyt.TekstSzesnastkowy = "4944330300000000176754" + std::string(138, '0');
+  r.Kandydaci = {id3, flac};
+  r.Sondy = {{{flac, "id3", 3057, 4}, "664C6143", {}}};
+  return r;
+}
+
+TEST(WypisSondy, JsonNazywaSondeIPrzesuniecie) {
+  std::string wyjscie;
+  DopiszJson(wyjscie, "a.flac", FlacZaId3());
+  const auto plik = nlohmann::ordered_json::parse(wyjscie);
+  EXPECT_EQ(plik["candidates"][0]["matched"],
+            nlohmann::ordered_json::parse(
+                R"({"table": "BazaSygnatur", "signature": "494433", "pinned_bytes": 3})"));
+  EXPECT_EQ(plik["candidates"][1]["matched"],
+            nlohmann::ordered_json::parse(R"({"table": "SuplementSond", "signature": null,
+               "pinned_bytes": 4, "probe": "id3", "offset": 3057})"));
+}
+
+TEST(WypisSondy, WyjasnieniePokazujeBajtyPodPrzesunieciem) {
+  std::string wyjscie;
+  DopiszOpis(wyjscie, "a.flac", FlacZaId3(), true);
+  EXPECT_NE(wyjscie.find("  2. type: Dźwięk bezstratny FLAC za znacznikiem ID3v2\n"),
+            std::string::npos);
+  EXPECT_NE(wyjscie.find("     matched in SuplementSond: probe id3, bytes at offset 3057\n"
+                         "     66 4C 61 43\n"
+                         "     ^^ ^^ ^^ ^^\n"),
+            std::string::npos)
+      << wyjscie;
+}
+
+TEST(WypisSondy, UszeregowanieLiczyBajtyPrzypietePrzezSonde) {
+  TRozpoznanie r = FlacZaId3();
+  UszeregujWedlugPrzypietych(r);
+  ASSERT_EQ(r.Kandydaci.size(), 2u);
+  EXPECT_EQ(r.Kandydaci[0], &WierszSondy(TWierszSondy::FlacZaId3));
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+#include "engine/Sondy.h"
+
+#include <algorithm>
+#include <array>
+
+#include "text/Szesnastkowo.h"
+
+namespace {
+
+int WartoscCyfry(char c) {
+  return c <= '9' ? c - '0' : c - 'A' + 10;
+}
+
+bool PoZerach(std::string_view tekstKlucza) {
+  return tekstKlucza.size() >= 2 * ZeraNaPoczatku &&
+         tekstKlucza.find_first_not_of('0') >= 2 * ZeraNaPoczatku;
+}
+
+bool MozeBiec(const TKiedySonda& kiedy, std::string_view tekstKlucza, bool nicNiePasowalo) {
+  return (!kiedy.Poczatek.empty() && PasujePoczatek(tekstKlucza, kiedy.Poczatek)) ||
+         (kiedy.PoZerach && PoZerach(tekstKlucza)) || (kiedy.GdyNicInnego && nicNiePasowalo);
+}
+
+std::int64_t DlugoscZnaku(const TSonda& sonda) {
+  return static_cast<std::int64_t>(sonda.Znak.size() / 2);
+}
+
+// The offset where a probe of fixed places found its mark, or -1.
+std::int64_t SzukajZnaku(TPlikDoOdczytu& plik, const TSonda& sonda) {
+  std::array<unsigned char, 96> bajty{};
+  const std::span<unsigned char> znak(bajty.data(), static_cast<std::size_t>(DlugoscZnaku(sonda)));
+  const std::int64_t poczatek = sonda.Miejsce == TMiejsceSondy::OdKonca
+                                    ? plik.Rozmiar() - sonda.Przesuniecie
+                                    : sonda.Przesuniecie;
+  std::int64_t znaleziony = -1;
+  for (std::size_t k = 0; k < sonda.Powtorzen; ++k) {
+    const std::int64_t od = poczatek + static_cast<std::int64_t>(k) * sonda.Krok;
+    const bool jest = CzytajDokladnie(plik, od, znak) && PasujeZnak(znak, sonda.Znak);
+    if (jest && znaleziony < 0) znaleziony = od;
+    if (jest && !sonda.Kazdy) return znaleziony;
+    if (!jest && sonda.Kazdy) return -1;
+  }
+  return znaleziony;
+}
+
+// The most a probe may read: a probe of fixed places reads its mark at each of them.
+std::int64_t NajwiecejBajtow(const TSonda& sonda) {
+  if (sonda.Miejsce == TMiejsceSondy::Czytanie) return sonda.Najwiecej;
+  return DlugoscZnaku(sonda) * static_cast<std::int64_t>(sonda.Powtorzen);
+}
+
+std::string BajtyPrzy(TPlikDoOdczytu& plik, std::int64_t od, std::size_t ile) {
+  std::array<unsigned char, BajtyDoPokazania> bajty{};
+  ile = std::min(ile, bajty.size());
+  const std::int64_t przeczytane =
+      od >= 0 && od < plik.Rozmiar() ? plik.Czytaj(od, bajty.data(), ile) : 0;
+  std::string hex(2 * static_cast<std::size_t>(std::max<std::int64_t>(przeczytane, 0)), '0');
+  char* cel = hex.data();
+  for (std::size_t i = 0; 2 * i < hex.size(); ++i) cel = ZapiszSzesnastkowo(cel, bajty[i]);
+  return hex;
+}
+
+}  // namespace
+
+bool CzytajDokladnie(TPlikDoOdczytu& Plik, std::int64_t Od, std::span<unsigned char> Bufor) {
+  const auto ile = static_cast<std::int64_t>(Bufor.size());
+  if (Od < 0 || Od > Plik.Rozmiar() - ile) return false;
+  // A read may deliver less than asked, such as the rest of the file's first block.
+  for (std::int64_t mam = 0; mam < ile;) {
+    const std::int64_t n =
+        Plik.Czytaj(Od + mam, Bufor.data() + mam, Bufor.size() - static_cast<std::size_t>(mam));
+    if (n <= 0) return false;
+    mam += n;
+  }
+  return true;
+}
+
+bool PasujePoczatek(std::string_view TekstKlucza, std::string_view Poczatek) {
+  if (TekstKlucza.size() < Poczatek.size()) return false;
+  for (std::size_t i = 0; i < Poczatek.size(); ++i) {
+    if (Poczatek[i] != '*' && Poczatek[i] != TekstKlucza[i]) return false;
+  }
+  return true;
+}
+
+bool PasujeZnak(std::span<const unsigned char> Bajty, std::string_view Znak) {
+  if (2 * Bajty.size() != Znak.size()) return false;
+  for (std::size_t i = 0; i < Znak.size(); ++i) {
+    const unsigned polowa = i % 2 == 0 ? Bajty[i / 2] >> 4 : Bajty[i / 2] & 0x0Fu;
+    if (Znak[i] != '*' && static_cast<unsigned>(WartoscCyfry(Znak[i])) != polowa) return false;
+  }
+  return true;
+}
+
+std::size_t PrzypieteZnaku(std::string_view Znak) {
+  std::size_t bajty = 0;
+  for (std::size_t i = 0; i + 1 < Znak.size(); i += 2) {
+    if (Znak[i] != '*' && Znak[i + 1] != '*') ++bajty;
+  }
+  return bajty;
+}
+
+void DodajZSond(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, std::span<const TSonda> Sondy,
+                TKandydaci& Kandydaci, TWynikiSond& Wyniki) {
+  const std::string_view tekstKlucza = Klucz.Sygnatura.Tekst();
+  const bool nicNiePasowalo = Kandydaci.empty();
+  std::int64_t przeczytane = 0;
+  for (const TSonda& sonda : Sondy) {
+    if (!MozeBiec(sonda.Kiedy, tekstKlucza, nicNiePasowalo)) continue;
+    const std::int64_t koszt = NajwiecejBajtow(sonda) + static_cast<std::int64_t>(BajtyDoPokazania);
+    if (przeczytane + koszt > LimitOdczytuSond) continue;
+    przeczytane += koszt;
+    TTrafienieSondy trafienie;
+    if (sonda.Miejsce == TMiejsceSondy::Czytanie) {
+      if (!sonda.Czytanie(Plik, trafienie) || trafienie.Wiersz == nullptr) continue;
+    } else {
+      const std::int64_t od = SzukajZnaku(Plik, sonda);
+      if (od < 0) continue;
+      trafienie.Wiersz = &WierszSondy(sonda.Wiersz);
+      trafienie.Przesuniecie = od;
+      trafienie.PrzypieteBajty = PrzypieteZnaku(sonda.Znak);
+    }
+    trafienie.Sonda = sonda.Nazwa;
+    // A format the first 80 bytes already named is not shown twice: the containers' rows repeat
+    // the words of the rows that know a container by its first entry.
+    const auto takiSam = [&](const TOpisPliku* w) {
+      return w == trafienie.Wiersz ||
+             (w->Typ == trafienie.Wiersz->Typ && w->Rozszerzenie == trafienie.Wiersz->Rozszerzenie);
+    };
+    if (std::ranges::any_of(Kandydaci, takiSam)) continue;
+    Kandydaci.push_back(trafienie.Wiersz);
+    const std::size_t pokazane = sonda.Znak.empty()
+                                     ? std::max<std::size_t>(trafienie.PrzypieteBajty, 1)
+                                     : sonda.Znak.size() / 2;
+    Wyniki.push_back({trafienie, BajtyPrzy(Plik, trafienie.Przesuniecie, pokazane), sonda.Znak});
+  }
+}
