@@ -517,7 +517,7 @@ constexpr std::array<TOpisPliku, RozmiarBazySygnatur> BazaSygnatur =
 namespace {
 
 constexpr auto DaneIndeksu = ZbudujIndeks<BazaSygnatur>();
-static_assert(IndeksZgodnyZTabela(BazaSygnatur, DaneIndeksu),
+static_assert(!SprawdzajKatalog || IndeksZgodnyZTabela(BazaSygnatur, DaneIndeksu),
               "the index of the signature table lists rows that no key of their group can fit, or "
               "misses one");
 

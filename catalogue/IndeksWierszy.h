@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <utility>
 
 #include "catalogue/TOpisPliku.h"
 #include "catalogue/ZasadyKatalogu.h"
@@ -65,14 +66,30 @@ constexpr std::size_t GrupaKlucza(std::string_view klucz) {
   return static_cast<std::size_t>(starsza * 16 + mlodsza);
 }
 
-// Whether a key whose first byte is `bajt` can fit the row: each of the row's first two
-// characters is that byte's digit or "*".
-constexpr bool WierszWGrupie(std::string_view sygnatura, std::size_t bajt) {
-  for (std::size_t i = 0; i < 2 && i < sygnatura.size(); ++i) {
-    const std::size_t cyfra = i == 0 ? bajt / 16 : bajt % 16;
-    if (sygnatura[i] != '*' && WartoscCyfry(sygnatura[i]) != static_cast<int>(cyfra)) return false;
+// How many digits a character of a row's first byte leaves a key, from which: a digit itself, any
+// of the sixteen for "*" or a position past the row's end, none for anything else.
+struct TCyfryZnaku {
+  int Od;
+  int Ile;
+};
+
+constexpr TCyfryZnaku CyfryZnaku(std::string_view sygnatura, std::size_t i) {
+  if (i >= sygnatura.size() || sygnatura[i] == '*') return {0, 16};
+  const int cyfra = WartoscCyfry(sygnatura[i]);
+  return cyfra < 0 ? TCyfryZnaku{0, 0} : TCyfryZnaku{cyfra, 1};
+}
+
+// Each group whose keys can fit the row, in ascending order. Every row is visited once, and only
+// its own groups: a table's index is built in time proportional to its entries.
+template <typename F>
+constexpr void KazdaGrupaWiersza(std::string_view sygnatura, F&& zrob) {
+  const TCyfryZnaku starsza = CyfryZnaku(sygnatura, 0);
+  const TCyfryZnaku mlodsza = CyfryZnaku(sygnatura, 1);
+  for (int s = starsza.Od; s < starsza.Od + starsza.Ile; ++s) {
+    for (int m = mlodsza.Od; m < mlodsza.Od + mlodsza.Ile; ++m) {
+      zrob(static_cast<std::size_t>(s * 16 + m));
+    }
   }
-  return true;
 }
 
 constexpr TWpisIndeksu Wpis(std::string_view sygnatura, std::size_t wiersz) {
@@ -100,8 +117,10 @@ constexpr bool MozePasowac(std::string_view klucz, const TWpisIndeksu& wpis) {
 template <std::size_t N>
 constexpr std::size_t LiczbaWpisow(const std::array<TOpisPliku, N>& tabela) {
   std::size_t wpisy = N;  // the group of every row
-  for (std::size_t bajt = 0; bajt < GrupaWszystkichWierszy; ++bajt) {
-    for (const TOpisPliku& wiersz : tabela) wpisy += WierszWGrupie(wiersz.Sygnatura.Tekst(), bajt);
+  for (const TOpisPliku& wiersz : tabela) {
+    const TCyfryZnaku starsza = CyfryZnaku(wiersz.Sygnatura.Tekst(), 0);
+    const TCyfryZnaku mlodsza = CyfryZnaku(wiersz.Sygnatura.Tekst(), 1);
+    wpisy += static_cast<std::size_t>(starsza.Ile * mlodsza.Ile);
   }
   return wpisy;
 }
@@ -120,44 +139,62 @@ template <const auto& Tabela>
 consteval auto ZbudujIndeks() {
   static_assert(Tabela.size() <= UINT16_MAX, "a row number must fit the index's entries");
   TDaneIndeksu<indeks::LiczbaWpisow(Tabela)> dane;
+  // Counted first, then each row placed at its groups' next free entries, in table order.
+  std::array<std::size_t, GrupaWszystkichWierszy + 1> wolne{};
+  for (const TOpisPliku& wiersz : Tabela) {
+    indeks::KazdaGrupaWiersza(wiersz.Sygnatura.Tekst(), [&](std::size_t g) { ++wolne[g]; });
+  }
+  wolne[GrupaWszystkichWierszy] = Tabela.size();
   std::size_t n = 0;
   for (std::size_t g = 0; g <= GrupaWszystkichWierszy; ++g) {
     dane.Poczatki[g] = static_cast<std::uint16_t>(n);
-    for (std::size_t i = 0; i < Tabela.size(); ++i) {
-      if (g == GrupaWszystkichWierszy || indeks::WierszWGrupie(Tabela[i].Sygnatura.Tekst(), g))
-        dane.Wpisy[n++] = indeks::Wpis(Tabela[i].Sygnatura.Tekst(), i);
-    }
+    n += std::exchange(wolne[g], n);
   }
   dane.Poczatki[GrupaWszystkichWierszy + 1] = static_cast<std::uint16_t>(n);
+  for (std::size_t i = 0; i < Tabela.size(); ++i) {
+    const std::string_view sygnatura = Tabela[i].Sygnatura.Tekst();
+    const TWpisIndeksu wpis = indeks::Wpis(sygnatura, i);
+    indeks::KazdaGrupaWiersza(sygnatura, [&](std::size_t g) { dane.Wpisy[wolne[g]++] = wpis; });
+    dane.Wpisy[wolne[GrupaWszystkichWierszy]++] = wpis;
+  }
   return dane;
 }
 
-// Whether every group lists, in ascending order, exactly the rows that a key starting with its
-// byte can fit, by the catalogue's own test of two rows fitting one key, and the last group all;
-// and whether each entry's fixed byte is one of its row's.
+// Whether every group lists, in ascending order, rows that a key starting with its byte can fit,
+// by the catalogue's own test of two rows fitting one key, each row in as many groups as its
+// first byte leaves digits, and the last group every row; and whether each entry's fixed byte is
+// one of its row's.
 template <std::size_t N, std::size_t Wpisow>
 constexpr bool IndeksZgodnyZTabela(const std::array<TOpisPliku, N>& tabela,
                                    const TDaneIndeksu<Wpisow>& dane) {
   constexpr std::string_view cyfry = "0123456789ABCDEF";
   if (dane.Poczatki[0] != 0 || dane.Poczatki[GrupaWszystkichWierszy + 1] != Wpisow) return false;
+  std::array<std::size_t, N> grup{};
   for (std::size_t g = 0; g <= GrupaWszystkichWierszy; ++g) {
+    if (dane.Poczatki[g] > dane.Poczatki[g + 1]) return false;
     const char bajt[2] = {cyfry[g / 16 % 16], cyfry[g % 16]};
-    std::size_t wpis = dane.Poczatki[g];
-    for (std::size_t i = 0; i < N; ++i) {
-      const bool pasuje = g == GrupaWszystkichWierszy ||
-                          zasady::PasujaRazem(tabela[i].Sygnatura.Tekst(), {bajt, 2});
-      if (!pasuje) continue;
-      if (wpis >= dane.Poczatki[g + 1] || dane.Wpisy[wpis].Wiersz != i) return false;
-      const TWpisIndeksu& w = dane.Wpisy[wpis];
-      const std::string_view sygnatura = tabela[i].Sygnatura.Tekst();
+    for (std::size_t e = dane.Poczatki[g]; e < dane.Poczatki[g + 1]; ++e) {
+      const TWpisIndeksu& w = dane.Wpisy[e];
+      if (w.Wiersz >= N || (e > dane.Poczatki[g] && w.Wiersz <= dane.Wpisy[e - 1].Wiersz))
+        return false;
+      const std::string_view sygnatura = tabela[w.Wiersz].Sygnatura.Tekst();
+      if (g < GrupaWszystkichWierszy && !zasady::PasujaRazem(sygnatura, {bajt, 2})) return false;
       if (w.Pozycja != BezStalegoBajtu &&
           (w.Pozycja + std::size_t{2} > sygnatura.size() || sygnatura[w.Pozycja] == '*' ||
            sygnatura[w.Pozycja + 1] == '*' ||
            sygnatura.substr(w.Pozycja, 2) != std::string_view(w.Cyfry.data(), 2)))
         return false;
-      ++wpis;
+      if (g < GrupaWszystkichWierszy) ++grup[w.Wiersz];
     }
-    if (wpis != dane.Poczatki[g + 1]) return false;
+  }
+  if (dane.Poczatki[GrupaWszystkichWierszy + 1] - dane.Poczatki[GrupaWszystkichWierszy] != N)
+    return false;
+  for (std::size_t i = 0; i < N; ++i) {
+    const std::string_view sygnatura = tabela[i].Sygnatura.Tekst();
+    const auto cyfr = [&](std::size_t z) -> std::size_t {
+      return z >= sygnatura.size() || sygnatura[z] == '*' ? 16 : 1;
+    };
+    if (grup[i] != cyfr(0) * cyfr(1)) return false;
   }
   return true;
 }
