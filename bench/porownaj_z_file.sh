@@ -67,6 +67,6 @@ if [ "${PERF:-0}" = 1 ]; then
   # Ten passes, so that the samples of one file's stages are many; by function, most first.
   perf record -q -o "$work/perf.data" -F 2000 -g -- bash -c \
     "for i in 1 2 3 4 5 6 7 8 9 10; do $cli -j 1 -r $work/pliki > /dev/null || true; done"
-  perf report -i "$work/perf.data" --no-children --sort symbol -g none --stdio 2>/dev/null |
+  perf report -i "$work/perf.data" --no-children -F overhead,sym -g none --stdio 2>/dev/null |
     grep -E "^ +[0-9.]+%" | sed "s/[[:space:]]*$//" | head -n 40
 fi

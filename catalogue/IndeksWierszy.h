@@ -25,9 +25,9 @@ inline constexpr std::uint8_t BezStalegoBajtu = 255;
 
 struct TWpisIndeksu {
   std::uint16_t Wiersz;
-  // A byte of the row with both digits fixed, the first past the group's byte where there is one:
-  // where its digits start in the row's text, and the two digits. A key fits the row only where
-  // it holds them there, or "*".
+  // The last byte of the row with both digits fixed, which tells rows of one group apart best (the
+  // OpenDocument patterns share 60 digits of a ZIP's header): where its digits start in the row's
+  // text, and the two digits. A key fits the row only where it holds them there, or "*".
   std::uint8_t Pozycja;
   std::array<char, 2> Cyfry;
 
@@ -94,13 +94,12 @@ constexpr void KazdaGrupaWiersza(std::string_view sygnatura, F&& zrob) {
 
 constexpr TWpisIndeksu Wpis(std::string_view sygnatura, std::size_t wiersz) {
   TWpisIndeksu wpis{static_cast<std::uint16_t>(wiersz), BezStalegoBajtu, {}};
-  const auto staly = [&](std::size_t i) { return sygnatura[i] != '*' && sygnatura[i + 1] != '*'; };
-  for (std::size_t i = 2; i + 1 < sygnatura.size() && wpis.Pozycja == BezStalegoBajtu; i += 2) {
-    if (staly(i)) wpis.Pozycja = static_cast<std::uint8_t>(i);
+  for (std::size_t i = 0; i + 1 < sygnatura.size(); i += 2) {
+    if (sygnatura[i] != '*' && sygnatura[i + 1] != '*') {
+      wpis.Pozycja = static_cast<std::uint8_t>(i);
+      wpis.Cyfry = {sygnatura[i], sygnatura[i + 1]};
+    }
   }
-  if (wpis.Pozycja == BezStalegoBajtu && sygnatura.size() >= 2 && staly(0)) wpis.Pozycja = 0;
-  if (wpis.Pozycja != BezStalegoBajtu)
-    wpis.Cyfry = {sygnatura[wpis.Pozycja], sygnatura[wpis.Pozycja + 1u]};
   return wpis;
 }
 

@@ -96,19 +96,19 @@ TEST(IndeksWierszy, GrupaKlucza) {
 }
 
 TEST(IndeksWierszy, StalyBajtWpisu) {
-  // The first fixed byte past the first, then the first byte itself, then none.
-  const TWpisIndeksu elf = indeks::Wpis("7F454C46**01", 3);
+  // The last byte with both digits fixed, or none.
+  const TWpisIndeksu elf = indeks::Wpis("7F454C46**01**", 3);
   EXPECT_EQ(elf.Wiersz, 3);
-  EXPECT_EQ(elf.Pozycja, 2);
-  EXPECT_TRUE(indeks::MozePasowac("7F45", elf));
-  EXPECT_TRUE(indeks::MozePasowac("7F*5", elf));
-  EXPECT_FALSE(indeks::MozePasowac("7F46", elf));
-  EXPECT_FALSE(indeks::MozePasowac("7F4", elf));  // past the key's end only "*" fits
+  EXPECT_EQ(elf.Pozycja, 10);
+  EXPECT_TRUE(indeks::MozePasowac("7F454C460201", elf));
+  EXPECT_TRUE(indeks::MozePasowac("7F454C4602*1", elf));
+  EXPECT_FALSE(indeks::MozePasowac("7F454C460202", elf));
+  EXPECT_FALSE(indeks::MozePasowac("7F454C46020", elf));  // past the key's end only "*" fits
 
   const TWpisIndeksu mov = indeks::Wpis("********6D646174", 0);
-  EXPECT_EQ(mov.Pozycja, 8);
-  EXPECT_TRUE(indeks::MozePasowac("000000186D", mov));
-  EXPECT_FALSE(indeks::MozePasowac("000000186E", mov));
+  EXPECT_EQ(mov.Pozycja, 14);
+  EXPECT_TRUE(indeks::MozePasowac("000000186D646174", mov));
+  EXPECT_FALSE(indeks::MozePasowac("000000186D646175", mov));
 
   EXPECT_EQ(indeks::Wpis("1F**", 0).Pozycja, 0);
   EXPECT_EQ(indeks::Wpis("0*0*", 0).Pozycja, BezStalegoBajtu);
