@@ -2,7 +2,10 @@
 # Times rozpoznik-cli, in one run, against the floor of system calls (rozpoznik-podloga: open,
 # fstat, read 80 bytes, close, nothing else) and against `file -b`, over the same 10,000 small
 # files of mixed kinds (images, archives, documents, executables, text, unknown binary data).
-# Uses hyperfine when it is installed (apt-get install hyperfine), plain `time` otherwise.
+# `-j 1` is set against the floor on one thread, the default (a thread per processor) against
+# the floor on as many threads. Uses hyperfine when it is installed, plain `time` otherwise.
+# With PERF=1 it then profiles `-j 1` over the same files and lists where its time goes.
+#   apt-get install hyperfine linux-perf
 #   bench/porownaj_z_file.sh [build folder]     (COUNT=n to change the number of files)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -10,6 +13,7 @@ build="${1:-$root/build}"
 cli="$build/cli/rozpoznik-cli"
 podloga="$build/bench/rozpoznik-podloga"
 count="${COUNT:-10000}"
+watki=$(nproc)
 for program in "$cli" "$podloga"; do
   [ -x "$program" ] || { echo "no $program: build it first" >&2; exit 2; }
 done
@@ -44,6 +48,7 @@ echo "$count files in $work/pliki"
 if command -v hyperfine > /dev/null; then
   hyperfine --warmup 2 --ignore-failure --output=null \
     --command-name 'floor (open, fstat, read, close)' "$podloga $work/pliki" \
+    --command-name "floor -j $watki" "$podloga -j $watki $work/pliki" \
     --command-name 'rozpoznik-cli -j 1' "$cli -j 1 -r $work/pliki" \
     --command-name 'rozpoznik-cli' "$cli -r $work/pliki" \
     --command-name 'rozpoznik-cli --json' "$cli --json -r $work/pliki" \
@@ -51,8 +56,17 @@ if command -v hyperfine > /dev/null; then
 else
   file -b -f "$work/lista" > /dev/null
   echo "floor:"; time "$podloga" "$work/pliki" > /dev/null
+  echo "floor -j $watki:"; time "$podloga" -j "$watki" "$work/pliki" > /dev/null
   echo "rozpoznik-cli -j 1:"; time "$cli" -j 1 -r "$work/pliki" > /dev/null || true
   echo "rozpoznik-cli:"; time "$cli" -r "$work/pliki" > /dev/null || true
   echo "rozpoznik-cli --json:"; time "$cli" --json -r "$work/pliki" > /dev/null || true
   echo "file -b:"; time file -b -f "$work/lista" > /dev/null
+fi
+
+if [ "${PERF:-0}" = 1 ]; then
+  # Ten passes, so that the samples of one file's stages are many; by function, most first.
+  perf record -q -o "$work/perf.data" -F 2000 -g -- bash -c \
+    "for i in 1 2 3 4 5 6 7 8 9 10; do $cli -j 1 -r $work/pliki > /dev/null || true; done"
+  perf report -i "$work/perf.data" --no-children -F overhead,sym -g none --stdio 2>/dev/null |
+    grep -E "^ +[0-9.]+%" | sed "s/[[:space:]]*$//" | head -n 40
 fi

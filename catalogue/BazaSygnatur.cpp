@@ -2,6 +2,7 @@
 // their signatures (byte by byte, a prefix before any longer text), which the search by halving
 // relies on; within a run of equal signatures the order decides the order of the candidates.
 
+#include "catalogue/IndeksWierszy.h"
 #include "catalogue/Katalog.h"
 #include "catalogue/WierszeWzorcow.h"
 #include "catalogue/ZasadyKatalogu.h"
@@ -512,3 +513,14 @@ constexpr TWierszeUstalone Ustalone{false, NumeryUstalonych};
 
 constexpr std::array<TOpisPliku, RozmiarBazySygnatur> BazaSygnatur =
     ZbudujSprawdzonaTabele<TRodzajTabeli::Sygnatur, Wiersze, Ustalone, WierszeWzorcow>();
+
+namespace {
+
+constexpr auto DaneIndeksu = ZbudujIndeks<BazaSygnatur>();
+static_assert(!SprawdzajKatalog || IndeksZgodnyZTabela(BazaSygnatur, DaneIndeksu),
+              "the index of the signature table lists rows that no key of their group can fit, or "
+              "misses one");
+
+}  // namespace
+
+constexpr TIndeksWierszy IndeksBazySygnatur = DaneIndeksu.Widok();

@@ -3,6 +3,7 @@
 // prefix or, where it holds "*", a pattern over the 160-digit key; the rows are tried in this
 // order, a row that narrows another standing before it.
 
+#include "catalogue/IndeksWierszy.h"
 #include "catalogue/Katalog.h"
 #include "catalogue/WierszeWzorcow.h"
 #include "catalogue/ZasadyKatalogu.h"
@@ -417,3 +418,14 @@ constexpr std::array<TWierszZrodlowy, RozmiarSuplementuSygnatur> Wiersze = {{
 constexpr std::array<TOpisPliku, RozmiarSuplementuSygnatur> SuplementSygnatur =
     ZbudujSprawdzonaTabele<TRodzajTabeli::SygnaturSuplementu, Wiersze, ZadenWierszUstalony,
                            WierszeWzorcow>();
+
+namespace {
+
+constexpr auto DaneIndeksu = ZbudujIndeks<SuplementSygnatur>();
+static_assert(!SprawdzajKatalog || IndeksZgodnyZTabela(SuplementSygnatur, DaneIndeksu),
+              "the index of the supplement's signatures lists rows that no key of their group can "
+              "fit, or misses one");
+
+}  // namespace
+
+constexpr TIndeksWierszy IndeksSuplementuSygnatur = DaneIndeksu.Widok();

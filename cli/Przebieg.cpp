@@ -35,10 +35,11 @@ struct TZadanie {
   std::optional<std::string> CelDowiazania;
 };
 
-// What one file gives the output, made on the thread that identified it.
+// What one file gives the output, made on the thread that identified it: its text ends at
+// KoniecWyjscia in its batch's output, where the text of the file before it ends it begins.
 struct TWynikPliku {
   std::string Sciezka;
-  std::string Wyjscie;
+  std::size_t KoniecWyjscia = 0;
   std::string Komunikat;  // a line for standard error
   TSladPliku Slad;
 };
@@ -49,7 +50,7 @@ class TWyjscie {
  public:
   explicit TWyjscie(TPostep& Postep) : postep_(Postep) {}
 
-  void Dopisz(const std::string& Tekst) {
+  void Dopisz(std::string_view Tekst) {
     bufor_ += Tekst;
     if (bufor_.size() >= RozmiarPorcji) Oproznij();
   }
@@ -83,7 +84,12 @@ class TWyjscie {
 };
 
 using TPaczka = std::vector<TZadanie>;
-using TWynikiPaczki = std::vector<TWynikPliku>;
+
+// The files of a batch write into one text, not each into a text of its own.
+struct TWynikiPaczki {
+  std::string Wyjscie;
+  std::vector<TWynikPliku> Pliki;
+};
 
 // The work of one thread: it keeps its buffers from file to file.
 class TIdentyfikacja {
@@ -92,13 +98,16 @@ class TIdentyfikacja {
 
   TWynikiPaczki operator()(TPaczka& Paczka) {
     TWynikiPaczki wyniki;
-    wyniki.reserve(Paczka.size());
-    for (TZadanie& zadanie : Paczka) wyniki.push_back(Zidentyfikuj(zadanie));
+    wyniki.Pliki.reserve(Paczka.size());
+    for (TZadanie& zadanie : Paczka) {
+      wyniki.Pliki.push_back(Zidentyfikuj(zadanie, wyniki.Wyjscie));
+      wyniki.Pliki.back().KoniecWyjscia = wyniki.Wyjscie.size();
+    }
     return wyniki;
   }
 
  private:
-  TWynikPliku Zidentyfikuj(TZadanie& Zadanie) {
+  TWynikPliku Zidentyfikuj(TZadanie& Zadanie, std::string& Wyjscie) {
     TWynikPliku wynik;
     wynik.Sciezka = std::move(Zadanie.Plik.Sciezka);
     if (Zadanie.Blad) {
@@ -107,10 +116,12 @@ class TIdentyfikacja {
     }
     if (Zadanie.CelDowiazania) {
       wynik.Slad.Dowiazanie = true;
-      if (!ustawienia_.TylkoNiezgodne) WypiszDowiazanie(wynik, *Zadanie.CelDowiazania);
+      if (!ustawienia_.TylkoNiezgodne) WypiszDowiazanie(Wyjscie, wynik, *Zadanie.CelDowiazania);
       return wynik;
     }
-    // Nothing may escape a thread; whatever goes wrong with one file is that file's error.
+    // Nothing may escape a thread; whatever goes wrong with one file is that file's error, and
+    // what it wrote is taken back.
+    const std::size_t poczatek = Wyjscie.size();
     try {
       Zadanie.Plik.Sciezka = wynik.Sciezka;
       Rozpoznaj(Zadanie.Plik, rozpoznanie_);
@@ -119,39 +130,41 @@ class TIdentyfikacja {
       if (rozpoznanie_.Stan == TStan::Nieczytelny) {
         wynik.Komunikat = KomunikatBledu(wynik.Sciezka, rozpoznanie_.OpisBledu);
       } else if (!ustawienia_.TylkoNiezgodne || wynik.Slad.Niezgodne) {
-        Wypisz(wynik);
+        Wypisz(Wyjscie, wynik);
       }
     } catch (const std::exception& e) {
+      Wyjscie.resize(poczatek);
       wynik.Slad = {};
       wynik.Komunikat = KomunikatBledu(wynik.Sciezka, e.what());
     }
     return wynik;
   }
 
-  void Wypisz(TWynikPliku& wynik) const {
+  void Wypisz(std::string& Wyjscie, const TWynikPliku& wynik) const {
     switch (ustawienia_.Format) {
       case TFormat::Tekst:
-        DopiszOpis(wynik.Wyjscie, wynik.Sciezka, rozpoznanie_, ustawienia_.Wyjasnij);
+        DopiszOpis(Wyjscie, wynik.Sciezka, rozpoznanie_, ustawienia_.Wyjasnij);
         break;
       case TFormat::Json:
-        DopiszJson(wynik.Wyjscie, wynik.Sciezka, rozpoznanie_);
+        DopiszJson(Wyjscie, wynik.Sciezka, rozpoznanie_);
         break;
       case TFormat::Csv:
-        DopiszCsv(wynik.Wyjscie, wynik.Sciezka, rozpoznanie_);
+        DopiszCsv(Wyjscie, wynik.Sciezka, rozpoznanie_);
         break;
     }
   }
 
-  void WypiszDowiazanie(TWynikPliku& wynik, const std::string& cel) const {
+  void WypiszDowiazanie(std::string& Wyjscie, const TWynikPliku& wynik,
+                        const std::string& cel) const {
     switch (ustawienia_.Format) {
       case TFormat::Tekst:
-        DopiszOpisDowiazania(wynik.Wyjscie, wynik.Sciezka, cel);
+        DopiszOpisDowiazania(Wyjscie, wynik.Sciezka, cel);
         break;
       case TFormat::Json:
-        DopiszJsonDowiazania(wynik.Wyjscie, wynik.Sciezka, cel);
+        DopiszJsonDowiazania(Wyjscie, wynik.Sciezka, cel);
         break;
       case TFormat::Csv:
-        DopiszCsvDowiazania(wynik.Wyjscie, wynik.Sciezka, cel);
+        DopiszCsvDowiazania(Wyjscie, wynik.Sciezka, cel);
         break;
     }
   }
@@ -177,7 +190,11 @@ int Uruchom(const std::vector<std::string>& Sciezki, const TUstawienia& Ustawien
 
   if (Ustawienia.Format == TFormat::Csv) wyjscie.Dopisz(std::string(NaglowekCsv));
   const auto odbierz = [&](TWynikiPaczki& wyniki) {
-    for (TWynikPliku& wynik : wyniki) {
+    const std::string_view tekst = wyniki.Wyjscie;
+    std::size_t od = 0;
+    for (TWynikPliku& wynik : wyniki.Pliki) {
+      const std::string_view wyjsciePliku = tekst.substr(od, wynik.KoniecWyjscia - od);
+      od = wynik.KoniecWyjscia;
       podsumowanie.Dolicz(wynik.Slad);
       if (!wynik.Slad.Dowiazanie && wynik.Slad.Stan == TStan::Nieczytelny) {
         kod = CosNieczytelne;
@@ -187,7 +204,7 @@ int Uruchom(const std::vector<std::string>& Sciezki, const TUstawienia& Ustawien
       if (wynik.Slad.Stan == TStan::Nierozpoznany && kod == WszystkoRozpoznane) {
         kod = CosNierozpoznane;
       }
-      wyjscie.Dopisz(wynik.Wyjscie);
+      wyjscie.Dopisz(wyjsciePliku);
       postep.Plik(wynik.Sciezka);
     }
   };

@@ -1,14 +1,15 @@
 #include "cli/Wypis.h"
 
-#include <nlohmann/json.hpp>
+#include <array>
+#include <charconv>
 #include <string>
 
 #include "catalogue/Katalog.h"
 #include "cli/Csv.h"
+#include "cli/Json.h"
 #include "cli/Wyjasnienie.h"
 #include "cli/Wyswietlanie.h"
 #include "text/Cp1250.h"
-#include "text/Utf8.h"
 
 namespace {
 
@@ -27,34 +28,45 @@ void KazdyProgram(std::string_view programy, F&& zrob) {
   }
 }
 
-// The program names in UTF-8, joined by `laczenie`; empty when there are none.
-std::string Programy(const TOpisPliku& kandydat, std::string_view laczenie) {
-  std::string wynik;
+// The program names in UTF-8, joined by `laczenie`, appended; false when there are none.
+bool DopiszProgramy(std::string& Wyjscie, const TOpisPliku& kandydat, std::string_view laczenie) {
+  bool pierwszy = true;
   KazdyProgram(kandydat.Programy.Tekst(), [&](std::string_view program) {
-    if (!wynik.empty()) wynik += laczenie;
-    wynik += cp1250::NaUtf8(program);
+    if (!pierwszy) Wyjscie += laczenie;
+    cp1250::DopiszUtf8(Wyjscie, program);
+    pierwszy = false;
   });
-  return wynik;
+  return !pierwszy;
+}
+
+// Numbers are written in place: a text of their own for each would be one allocation per field.
+template <typename TLiczba>
+void DopiszLiczbe(std::string& Wyjscie, TLiczba liczba) {
+  std::array<char, 24> cyfry;
+  const auto wynik = std::to_chars(cyfry.data(), cyfry.data() + cyfry.size(), liczba);
+  Wyjscie.append(cyfry.data(), wynik.ptr);
 }
 
 void DopiszKandydata(std::string& Wyjscie, std::size_t numer, const TOpisPliku* kandydat,
                      const TRozpoznanie& Wynik, bool Wyjasnij) {
-  const std::string naglowek = "  " + std::to_string(numer) + ". ";
-  const std::string wciecie(naglowek.size(), ' ');
-  const std::string programy = Programy(*kandydat, ", ");
-  Wyjscie += naglowek;
+  const std::size_t poczatek = Wyjscie.size();
+  Wyjscie += "  ";
+  DopiszLiczbe(Wyjscie, numer);
+  Wyjscie += ". ";
+  const std::size_t szerokosc = Wyjscie.size() - poczatek;
   Wyjscie += "type: ";
-  Wyjscie += cp1250::NaUtf8(kandydat->Typ.Tekst());
+  cp1250::DopiszUtf8(Wyjscie, kandydat->Typ.Tekst());
   Wyjscie += '\n';
-  Wyjscie += wciecie;
+  Wyjscie.append(szerokosc, ' ');
   Wyjscie += "category: ";
-  Wyjscie += cp1250::NaUtf8(kandydat->Kategoria.Tekst());
+  cp1250::DopiszUtf8(Wyjscie, kandydat->Kategoria.Tekst());
   Wyjscie += '\n';
-  Wyjscie += wciecie;
+  Wyjscie.append(szerokosc, ' ');
   Wyjscie += "programs: ";
-  Wyjscie += programy.empty() ? "(none)" : programy;
+  if (!DopiszProgramy(Wyjscie, *kandydat, ", ")) Wyjscie += "(none)";
   Wyjscie += '\n';
   if (!Wyjasnij) return;
+  const std::string wciecie(szerokosc, ' ');
   if (const TWynikSondy* sonda = WynikSondy(Wynik, kandydat)) {
     DopiszWyjasnienieSondy(Wyjscie, *sonda, wciecie);
   } else {
@@ -70,6 +82,20 @@ void DopiszWierszCsv(std::string& Wyjscie, std::initializer_list<std::string_vie
     pierwsze = false;
   }
   Wyjscie += "\r\n";
+}
+
+// The fields that need converting are built here, one after another, so that a thread's rows
+// reuse one buffer instead of allocating one for each field.
+std::string& Pole() {
+  thread_local std::string pole;
+  pole.clear();
+  return pole;
+}
+
+void DopiszPoleCsvZCp1250(std::string& Wyjscie, std::string_view tekst) {
+  std::string& pole = Pole();
+  cp1250::DopiszUtf8(pole, tekst);
+  DopiszPoleCsv(Wyjscie, pole);
 }
 
 std::string_view TakNie(bool wartosc) {
@@ -100,45 +126,64 @@ void DopiszOpis(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznan
     DopiszDoWyswietlenia(Wyjscie, cp1250::NaUtf8(rozszerzenie));
   }
   Wyjscie += ", size ";
-  Wyjscie += std::to_string(Wynik.Odczyt.Rozmiar);
+  DopiszLiczbe(Wyjscie, Wynik.Odczyt.Rozmiar);
   Wyjscie += " bytes\n";
 }
 
 void DopiszJson(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik) {
-  using nlohmann::ordered_json;
-  ordered_json kandydaci = ordered_json::array();
-  for (const TOpisPliku* kandydat : Wynik.Kandydaci) {
-    ordered_json programy = ordered_json::array();
-    KazdyProgram(kandydat->Programy.Tekst(),
-                 [&](std::string_view program) { programy.push_back(cp1250::NaUtf8(program)); });
-    // A text format fits by the file's extension and content, not by a signature.
-    const std::string_view podstawa = kandydat->Sygnatura.Tekst();
-    ordered_json sygnatura = nullptr;
-    if (!podstawa.empty()) sygnatura = podstawa;
-    ordered_json dopasowanie = {{"table", TabelaWiersza(*kandydat)},
-                                {"signature", std::move(sygnatura)},
-                                {"pinned_bytes", PrzypieteBajty(Wynik, kandydat)}};
-    if (const TWynikSondy* sonda = WynikSondy(Wynik, kandydat)) {
-      dopasowanie["probe"] = sonda->Trafienie.Sonda;
-      dopasowanie["offset"] = sonda->Trafienie.Przesuniecie;
-    }
-    kandydaci.push_back({{"extension", cp1250::NaUtf8(kandydat->Rozszerzenie.Tekst())},
-                         {"type", cp1250::NaUtf8(kandydat->Typ.Tekst())},
-                         {"category", cp1250::NaUtf8(kandydat->Kategoria.Tekst())},
-                         {"programs", std::move(programy)},
-                         {"matched", std::move(dopasowanie)}});
-  }
+  // Keys in this order, no spaces: the object that nlohmann's compact dump used to give.
+  Wyjscie += "{\"path\":";
   // File names are bytes, not necessarily UTF-8; JSON must be UTF-8, so an invalid piece becomes
   // U+FFFD, read by the same decoder that works out the extension.
-  const ordered_json plik = {{"path", utf8::ZZastepnikami(Sciezka)},
-                             {"size", Wynik.Odczyt.Rozmiar},
-                             {"extension", cp1250::NaUtf8(Wynik.Odczyt.Klucz.Rozszerzenie.Tekst())},
-                             {"bytes", Wynik.Odczyt.TekstSzesnastkowy},
-                             {"recognised", Wynik.Stan == TStan::Rozpoznany},
-                             {"extension_matches", RozszerzenieWsrodKandydatow(Wynik)},
-                             {"candidates", std::move(kandydaci)}};
-  Wyjscie += plik.dump();
-  Wyjscie += '\n';
+  DopiszNapisJson(Wyjscie, Sciezka);
+  Wyjscie += ",\"size\":";
+  DopiszLiczbe(Wyjscie, Wynik.Odczyt.Rozmiar);
+  Wyjscie += ",\"extension\":";
+  DopiszNapisJsonZCp1250(Wyjscie, Wynik.Odczyt.Klucz.Rozszerzenie.Tekst());
+  Wyjscie += ",\"bytes\":";
+  DopiszNapisJson(Wyjscie, Wynik.Odczyt.TekstSzesnastkowy);
+  Wyjscie += ",\"recognised\":";
+  Wyjscie += TakNie(Wynik.Stan == TStan::Rozpoznany);
+  Wyjscie += ",\"extension_matches\":";
+  Wyjscie += TakNie(RozszerzenieWsrodKandydatow(Wynik));
+  Wyjscie += ",\"candidates\":[";
+  bool pierwszy = true;
+  for (const TOpisPliku* kandydat : Wynik.Kandydaci) {
+    if (!pierwszy) Wyjscie += ',';
+    pierwszy = false;
+    Wyjscie += "{\"extension\":";
+    DopiszNapisJsonZCp1250(Wyjscie, kandydat->Rozszerzenie.Tekst());
+    Wyjscie += ",\"type\":";
+    DopiszNapisJsonZCp1250(Wyjscie, kandydat->Typ.Tekst());
+    Wyjscie += ",\"category\":";
+    DopiszNapisJsonZCp1250(Wyjscie, kandydat->Kategoria.Tekst());
+    Wyjscie += ",\"programs\":[";
+    bool pierwszyProgram = true;
+    KazdyProgram(kandydat->Programy.Tekst(), [&](std::string_view program) {
+      if (!pierwszyProgram) Wyjscie += ',';
+      pierwszyProgram = false;
+      DopiszNapisJsonZCp1250(Wyjscie, program);
+    });
+    Wyjscie += "],\"matched\":{\"table\":";
+    DopiszNapisJson(Wyjscie, TabelaWiersza(*kandydat));
+    // A text format fits by the file's extension and content, not by a signature.
+    Wyjscie += ",\"signature\":";
+    if (kandydat->Sygnatura.Dlugosc == 0) {
+      Wyjscie += "null";
+    } else {
+      DopiszNapisJson(Wyjscie, kandydat->Sygnatura.Tekst());
+    }
+    Wyjscie += ",\"pinned_bytes\":";
+    DopiszLiczbe(Wyjscie, PrzypieteBajty(Wynik, kandydat));
+    if (const TWynikSondy* sonda = WynikSondy(Wynik, kandydat)) {
+      Wyjscie += ",\"probe\":";
+      DopiszNapisJson(Wyjscie, sonda->Trafienie.Sonda);
+      Wyjscie += ",\"offset\":";
+      DopiszLiczbe(Wyjscie, sonda->Trafienie.Przesuniecie);
+    }
+    Wyjscie += "}}";
+  }
+  Wyjscie += "]}\n";
 }
 
 const std::string_view NaglowekCsv =
@@ -146,22 +191,44 @@ const std::string_view NaglowekCsv =
     "signature,link\r\n";
 
 void DopiszCsv(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik) {
-  const std::string rozmiar = std::to_string(Wynik.Odczyt.Rozmiar);
-  const std::string rozszerzenie = cp1250::NaUtf8(Wynik.Odczyt.Klucz.Rozszerzenie.Tekst());
-  const std::string_view rozpoznany = TakNie(Wynik.Stan == TStan::Rozpoznany);
-  const std::string_view zgodne = TakNie(RozszerzenieWsrodKandydatow(Wynik));
+  // The file's own fields, repeated at the start of each of its rows.
+  const std::size_t poczatek = Wyjscie.size();
+  DopiszPoleCsv(Wyjscie, Sciezka);
+  Wyjscie += ',';
+  DopiszLiczbe(Wyjscie, Wynik.Odczyt.Rozmiar);
+  Wyjscie += ',';
+  DopiszPoleCsvZCp1250(Wyjscie, Wynik.Odczyt.Klucz.Rozszerzenie.Tekst());
+  Wyjscie += ',';
+  Wyjscie += TakNie(Wynik.Stan == TStan::Rozpoznany);
+  Wyjscie += ',';
+  Wyjscie += TakNie(RozszerzenieWsrodKandydatow(Wynik));
+  Wyjscie += ',';
+  const std::size_t dlugoscPlikowych = Wyjscie.size() - poczatek;
   if (Wynik.Kandydaci.empty()) {
-    DopiszWierszCsv(
-        Wyjscie, {Sciezka, rozmiar, rozszerzenie, rozpoznany, zgodne, "", "", "", "", "", "", ""});
+    Wyjscie += ",,,,,,\r\n";
     return;
   }
   for (std::size_t i = 0; i < Wynik.Kandydaci.size(); ++i) {
     const TOpisPliku* kandydat = Wynik.Kandydaci[i];
-    DopiszWierszCsv(
-        Wyjscie,
-        {Sciezka, rozmiar, rozszerzenie, rozpoznany, zgodne, std::to_string(i + 1),
-         cp1250::NaUtf8(kandydat->Typ.Tekst()), cp1250::NaUtf8(kandydat->Kategoria.Tekst()),
-         Programy(*kandydat, "; "), TabelaWiersza(*kandydat), kandydat->Sygnatura.Tekst(), ""});
+    // Appending a piece of the text to itself could read it after it moved.
+    if (i > 0) {
+      Wyjscie.reserve(Wyjscie.size() + dlugoscPlikowych);
+      Wyjscie.append(Wyjscie, poczatek, dlugoscPlikowych);
+    }
+    DopiszLiczbe(Wyjscie, i + 1);
+    Wyjscie += ',';
+    DopiszPoleCsvZCp1250(Wyjscie, kandydat->Typ.Tekst());
+    Wyjscie += ',';
+    DopiszPoleCsvZCp1250(Wyjscie, kandydat->Kategoria.Tekst());
+    Wyjscie += ',';
+    std::string& programy = Pole();
+    DopiszProgramy(programy, *kandydat, "; ");
+    DopiszPoleCsv(Wyjscie, programy);
+    Wyjscie += ',';
+    DopiszPoleCsv(Wyjscie, TabelaWiersza(*kandydat));
+    Wyjscie += ',';
+    DopiszPoleCsv(Wyjscie, kandydat->Sygnatura.Tekst());
+    Wyjscie += ",\r\n";
   }
 }
 
@@ -173,10 +240,11 @@ void DopiszOpisDowiazania(std::string& Wyjscie, std::string_view Sciezka, std::s
 }
 
 void DopiszJsonDowiazania(std::string& Wyjscie, std::string_view Sciezka, std::string_view Cel) {
-  const nlohmann::ordered_json dowiazanie = {{"path", utf8::ZZastepnikami(Sciezka)},
-                                             {"link", utf8::ZZastepnikami(Cel)}};
-  Wyjscie += dowiazanie.dump();
-  Wyjscie += '\n';
+  Wyjscie += "{\"path\":";
+  DopiszNapisJson(Wyjscie, Sciezka);
+  Wyjscie += ",\"link\":";
+  DopiszNapisJson(Wyjscie, Cel);
+  Wyjscie += "}\n";
 }
 
 void DopiszCsvDowiazania(std::string& Wyjscie, std::string_view Sciezka, std::string_view Cel) {

@@ -1,30 +1,12 @@
 #include <algorithm>
 
+#include "catalogue/IndeksWierszy.h"
 #include "catalogue/PustyPlik.h"
 #include "engine/ObslugaBaz.h"
 #include "engine/Sondy.h"
 #include "engine/TrescTekstu.h"
 
 namespace {
-
-// Only rows that begin with the key's first digit can fit it, and in the sorted table they stand
-// together: the scans need not look further.
-struct TZakres {
-  std::size_t Od;
-  std::size_t Do;
-};
-
-TZakres WierszeZPierwszaCyfra(const TOpisPliku& Klucz) {
-  if (Klucz.Sygnatura.Dlugosc == 0) return {0, RozmiarBazySygnatur};
-  const auto pierwsza = [](const TOpisPliku& w) {
-    return static_cast<unsigned char>(w.Sygnatura.Znaki[0]);
-  };
-  const unsigned char cyfra = pierwsza(Klucz);
-  const auto poczatek = std::ranges::lower_bound(BazaSygnatur, cyfra, {}, pierwsza);
-  const auto koniec = std::ranges::upper_bound(BazaSygnatur, cyfra, {}, pierwsza);
-  return {static_cast<std::size_t>(poczatek - BazaSygnatur.begin()),
-          static_cast<std::size_t>(koniec - BazaSygnatur.begin())};
-}
 
 // A row fits when its signature begins the key; one longer than the key would want bytes past the
 // file's end.
@@ -35,12 +17,14 @@ bool Miesci(const TOpisPliku& Klucz, const TOpisPliku& Wiersz) {
 // The search by halving can step over a fitting row: a key 1F8B0808 passes between "1F8B0800"
 // and "1F9D90" without meeting "1F8B08". Then the lookup lands on the first row of the longest
 // fitting signature instead, so that no fitting row is lost; -1 when none fits.
-int NajdluzszaZgodnaSygnatura(const TOpisPliku& Klucz, TZakres zakres) {
+int NajdluzszaZgodnaSygnatura(const TOpisPliku& Klucz, std::span<const TWpisIndeksu> wiersze) {
   int najlepszy = -1;
   std::size_t dlugosc = 0;
-  for (std::size_t i = zakres.Od; i < zakres.Do; ++i) {
+  for (const TWpisIndeksu& wpis : wiersze) {
+    const std::size_t i = wpis.Wiersz;
     const std::size_t d = BazaSygnatur[i].Sygnatura.Dlugosc;
-    if (d > dlugosc && Miesci(Klucz, BazaSygnatur[i])) {
+    if (d > dlugosc && indeks::MozePasowac(Klucz.Sygnatura.Tekst(), wpis) &&
+        Miesci(Klucz, BazaSygnatur[i])) {
       najlepszy = static_cast<int>(i);
       dlugosc = d;
     }
@@ -49,20 +33,55 @@ int NajdluzszaZgodnaSygnatura(const TOpisPliku& Klucz, TZakres zakres) {
 }
 
 void DodajZBazySygnatur(const TOpisPliku& Klucz, TKandydaci& kandydaci) {
-  const TZakres zakres = WierszeZPierwszaCyfra(Klucz);
+  // Every row that can fit the key is among these, so the rows behind and before the one the
+  // search lands on are looked for here alone.
+  const std::span<const TWpisIndeksu> wiersze =
+      IndeksBazySygnatur.Grupa(indeks::GrupaKlucza(Klucz.Sygnatura.Tekst()));
   int n = SzukajSygnatury(Klucz, BazaSygnatur);
   // The search stops at a row that the short key of a short file begins, too.
   if (n != -1 && !Miesci(Klucz, BazaSygnatur[static_cast<std::size_t>(n)])) n = -1;
-  if (n == -1) n = NajdluzszaZgodnaSygnatura(Klucz, zakres);
+  if (n == -1) n = NajdluzszaZgodnaSygnatura(Klucz, wiersze);
   if (n == -1) return;
-  const auto trafiony = static_cast<std::size_t>(n);
+  const auto trafiony = static_cast<std::uint16_t>(n);
   kandydaci.push_back(&BazaSygnatur[trafiony]);
-  for (std::size_t i = trafiony + 1; i < zakres.Do; ++i) {
-    if (Miesci(Klucz, BazaSygnatur[i])) kandydaci.push_back(&BazaSygnatur[i]);
+  const auto dodaj = [&](const TWpisIndeksu& wpis) {
+    if (indeks::MozePasowac(Klucz.Sygnatura.Tekst(), wpis) &&
+        Miesci(Klucz, BazaSygnatur[wpis.Wiersz]))
+      kandydaci.push_back(&BazaSygnatur[wpis.Wiersz]);
+  };
+  for (auto i = std::ranges::upper_bound(wiersze, trafiony, {}, &TWpisIndeksu::Wiersz);
+       i != wiersze.end(); ++i) {
+    dodaj(*i);
   }
-  for (std::size_t i = trafiony; i-- > zakres.Od;) {
-    if (Miesci(Klucz, BazaSygnatur[i])) kandydaci.push_back(&BazaSygnatur[i]);
+  for (auto i = std::ranges::lower_bound(wiersze, trafiony, {}, &TWpisIndeksu::Wiersz);
+       i != wiersze.begin();) {
+    dodaj(*--i);
   }
+}
+
+// The rows of a pattern table that fit the key, in table order, appended; the index, where the
+// table has one, leaves out the rows whose first byte, or first fixed byte, differs from the key's.
+void DodajPasujaceWzorce(std::string_view tekstKlucza, std::span<const TOpisPliku> tabela,
+                         const TIndeksWierszy* indeksTabeli, TKandydaci& kandydaci) {
+  if (indeksTabeli == nullptr) {
+    for (const TOpisPliku& wiersz : tabela) {
+      if (PasujeDoWzorca(tekstKlucza, wiersz.Sygnatura.Tekst())) kandydaci.push_back(&wiersz);
+    }
+    return;
+  }
+  for (const TWpisIndeksu& wpis : indeksTabeli->Grupa(indeks::GrupaKlucza(tekstKlucza))) {
+    const TOpisPliku& wiersz = tabela[wpis.Wiersz];
+    if (indeks::MozePasowac(tekstKlucza, wpis) &&
+        PasujeDoWzorca(tekstKlucza, wiersz.Sygnatura.Tekst()))
+      kandydaci.push_back(&wiersz);
+  }
+}
+
+// Only the catalogue's own supplement has an index; another table given for it is tried whole.
+const TIndeksWierszy* IndeksSuplementu(const TSuplement& suplement) {
+  const bool katalogu = suplement.Sygnatury.data() == SuplementSygnatur.data() &&
+                        suplement.Sygnatury.size() == SuplementSygnatur.size();
+  return katalogu ? &IndeksSuplementuSygnatur : nullptr;
 }
 
 bool RowneBezWielkosciLiter(std::string_view a, std::string_view b) {
@@ -150,18 +169,14 @@ bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydac
   DodajZBazySygnatur(Klucz, Kandydaci);
 
   const std::string_view tekstKlucza = Klucz.Sygnatura.Tekst();
-  for (const TOpisPliku& wiersz : BazaWzorcow) {
-    if (PasujeDoWzorca(tekstKlucza, wiersz.Sygnatura.Tekst())) Kandydaci.push_back(&wiersz);
-  }
+  DodajPasujaceWzorce(tekstKlucza, BazaWzorcow, &IndeksBazyWzorcow, Kandydaci);
   // The text tables are consulted exactly where the three tables alone would consult them, so
   // that a text file keeps its text-table answer when a supplement row fits it too.
   const bool tekstPominiety = !Kandydaci.empty();
 
   // A supplement row without "*" is a prefix, which the pattern test takes as it is.
   const std::size_t przedSuplementem = Kandydaci.size();
-  for (const TOpisPliku& wiersz : Suplement.Sygnatury) {
-    if (PasujeDoWzorca(tekstKlucza, wiersz.Sygnatura.Tekst())) Kandydaci.push_back(&wiersz);
-  }
+  DodajPasujaceWzorce(tekstKlucza, Suplement.Sygnatury, IndeksSuplementu(Suplement), Kandydaci);
   // The supplement's own text formats are a guess from the name alone; where one of its rows
   // knew the content, that answer stands without them (a PEM certificate named without an
   // extension is not shown as plain text without one).
@@ -170,11 +185,12 @@ bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydac
   const std::string_view rozszerzenie = Klucz.Rozszerzenie.Tekst();
   // "10,20,30" in a .csv is not a WINAL file, nor "[" in a .json an INI file: a few printable
   // bytes are as likely the start of any text, and the name is the better witness.
-  const bool tekstNajpierw =
-      !Kandydaci.empty() && NazwaFormatuTekstowego(rozszerzenie, Suplement) &&
-      CzyTekstowyKlucz(tekstKlucza) && std::ranges::none_of(Kandydaci, [&](const TOpisPliku* w) {
-        return Rozstrzygajacy(w, rozszerzenie);
-      });
+  // The key's own test first: it settles most binary files before the name is looked up.
+  const bool tekstNajpierw = !Kandydaci.empty() && CzyTekstowyKlucz(tekstKlucza) &&
+                             NazwaFormatuTekstowego(rozszerzenie, Suplement) &&
+                             std::ranges::none_of(Kandydaci, [&](const TOpisPliku* w) {
+                               return Rozstrzygajacy(w, rozszerzenie);
+                             });
   TKandydaci tekstowe;
   const auto dodajTekstowe = [&](std::span<const TOpisPliku> tabela) {
     for (const TOpisPliku& wiersz : tabela) {

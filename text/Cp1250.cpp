@@ -2,14 +2,6 @@
 
 namespace cp1250 {
 
-namespace {
-
-constexpr char32_t ZnakUnicode(unsigned char bajt) {
-  return bajt < 0x80 ? char32_t{bajt} : GornaPolowa[bajt - 0x80u];
-}
-
-}  // namespace
-
 std::string ZUtf8(std::string_view utf8) {
   std::string wynik;
   for (std::size_t i = 0; i < utf8.size();) {
@@ -33,8 +25,12 @@ std::optional<std::string> ZUtf8Dokladnie(std::string_view utf8) {
 
 std::string NaUtf8(std::string_view tekst) {
   std::string wynik;
-  for (const char c : tekst) utf8::DopiszZnak(wynik, ZnakUnicode(static_cast<unsigned char>(c)));
+  DopiszUtf8(wynik, tekst);
   return wynik;
+}
+
+void DopiszUtf8(std::string& wynik, std::string_view tekst) {
+  for (const char c : tekst) utf8::DopiszZnak(wynik, ZnakUnicode(static_cast<unsigned char>(c)));
 }
 
 }  // namespace cp1250

@@ -50,6 +50,11 @@ constexpr std::optional<unsigned char> Bajt(char32_t znak) {
   return std::nullopt;
 }
 
+// The character that a byte of the code page stands for.
+constexpr char32_t ZnakUnicode(unsigned char bajt) {
+  return bajt < 0x80 ? char32_t{bajt} : GornaPolowa[bajt - 0x80u];
+}
+
 // Windows-1250 text of a UTF-8 text; what the code page cannot hold, and each invalid piece
 // of the UTF-8, becomes "?", as the ANSI interfaces of Windows render such characters.
 std::string ZUtf8(std::string_view utf8);
@@ -59,5 +64,7 @@ std::string ZUtf8(std::string_view utf8);
 std::optional<std::string> ZUtf8Dokladnie(std::string_view utf8);
 
 std::string NaUtf8(std::string_view tekst);
+// The same, appended to `wynik`, for writers that build one text out of many fields.
+void DopiszUtf8(std::string& wynik, std::string_view tekst);
 
 }  // namespace cp1250
