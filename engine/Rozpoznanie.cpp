@@ -41,7 +41,8 @@ const TWynikSondy* WynikSondy(const TRozpoznanie& Wynik, const TOpisPliku* Kandy
 
 std::size_t PrzypieteBajty(const TRozpoznanie& Wynik, const TOpisPliku* Kandydat) {
   const TWynikSondy* sonda = WynikSondy(Wynik, Kandydat);
-  return sonda != nullptr ? sonda->Trafienie.PrzypieteBajty : PrzypieteBajty(*Kandydat);
+  const std::size_t wlasne = PrzypieteBajty(*Kandydat);
+  return sonda != nullptr ? std::max(wlasne, sonda->Trafienie.PrzypieteBajty) : wlasne;
 }
 
 void Rozpoznaj(const std::string& Sciezka, TRozpoznanie& Wynik, const TSuplement& Suplement) {

@@ -21,6 +21,14 @@ bool MozeBiec(const TKiedySonda& kiedy, std::string_view tekstKlucza, bool nicNi
          (kiedy.PoZerach && PoZerach(tekstKlucza)) || (kiedy.GdyNicInnego && nicNiePasowalo);
 }
 
+// The bytes of the key that let the probe run: its answer stands on them as well as on its mark.
+std::size_t PrzypieteWarunku(const TKiedySonda& kiedy, std::string_view tekstKlucza) {
+  if (!kiedy.Poczatek.empty() && PasujePoczatek(tekstKlucza, kiedy.Poczatek))
+    return PrzypieteZnaku(kiedy.Poczatek);
+  if (kiedy.PoZerach && PoZerach(tekstKlucza)) return ZeraNaPoczatku;
+  return 0;
+}
+
 std::int64_t DlugoscZnaku(const TSonda& sonda) {
   return static_cast<std::int64_t>(sonda.Znak.size() / 2);
 }
@@ -121,17 +129,25 @@ void DodajZSond(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, std::span<const T
       trafienie.PrzypieteBajty = PrzypieteZnaku(sonda.Znak);
     }
     trafienie.Sonda = sonda.Nazwa;
-    // A format the first 80 bytes already named is not shown twice: the containers' rows repeat
-    // the words of the rows that know a container by its first entry.
+    const std::size_t pokazane = sonda.Znak.empty()
+                                     ? std::max<std::size_t>(trafienie.PrzypieteBajty, 1)
+                                     : sonda.Znak.size() / 2;
+    trafienie.PrzypieteBajty += PrzypieteWarunku(sonda.Kiedy, tekstKlucza);
+    // A format the first 80 bytes already named is not shown twice (the containers' rows repeat
+    // the words of the rows that know a container by its first entry): the probe confirms that
+    // candidate in its place instead, and lends it what it pinned.
     const auto takiSam = [&](const TOpisPliku* w) {
       return w == trafienie.Wiersz ||
              (w->Typ == trafienie.Wiersz->Typ && w->Rozszerzenie == trafienie.Wiersz->Rozszerzenie);
     };
-    if (std::ranges::any_of(Kandydaci, takiSam)) continue;
-    Kandydaci.push_back(trafienie.Wiersz);
-    const std::size_t pokazane = sonda.Znak.empty()
-                                     ? std::max<std::size_t>(trafienie.PrzypieteBajty, 1)
-                                     : sonda.Znak.size() / 2;
+    const auto obecny = std::ranges::find_if(Kandydaci, takiSam);
+    if (obecny != Kandydaci.end()) {
+      const auto potwierdzony = [&](const TWynikSondy& w) { return w.Trafienie.Wiersz == *obecny; };
+      if (std::ranges::any_of(Wyniki, potwierdzony)) continue;
+      trafienie.Wiersz = *obecny;
+    } else {
+      Kandydaci.push_back(trafienie.Wiersz);
+    }
     Wyniki.push_back({trafienie, BajtyPrzy(Plik, trafienie.Przesuniecie, pokazane), sonda.Znak});
   }
 }

@@ -230,8 +230,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   TKandydaci sondy;
   for (const TWynikSondy& s : wynik.Sondy) {
     const TTrafienieSondy& t = s.Trafienie;
-    Sprawdz(TabelaWiersza(*t.Wiersz) == "SuplementSond" ||
-            TabelaWiersza(*t.Wiersz) == "SuplementKontenerow");
+    // A probe's own row, or a candidate of the first 80 bytes that it confirmed.
+    const bool wlasnySondy = TabelaWiersza(*t.Wiersz) == "SuplementSond" ||
+                             TabelaWiersza(*t.Wiersz) == "SuplementKontenerow";
+    Sprawdz(wlasnySondy || std::ranges::find(kandydaci, t.Wiersz) != kandydaci.end());
     Sprawdz(t.Przesuniecie >= 0 && t.Przesuniecie < static_cast<std::int64_t>(tresc.size()));
     const auto od = static_cast<std::size_t>(t.Przesuniecie);
     Sprawdz(s.Bajty == Szesnastkowo(tresc.substr(od)).substr(0, s.Bajty.size()));
@@ -242,7 +244,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
       Sprawdz(bajty.size() == sonda->Znak.size() / 2 &&
               PasujeWzorzec(Szesnastkowo(bajty), sonda->Znak));
     }
-    sondy.push_back(t.Wiersz);
+    if (wlasnySondy) sondy.push_back(t.Wiersz);
   }
 
   // Which fitting row the search lands on is the search's business; the rest follows from it.

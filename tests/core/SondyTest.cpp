@@ -259,3 +259,19 @@ TEST(ZasadySond, ZnakIPoczatekSaPorownywanePoPolowachBajtow) {
 }
 
 }  // namespace
+
+// Without a name, a disk image's first bytes are zeros that older rows claim ("BitComet", ten
+// zero bytes); the probe that ran on those zeros and found its mark deeper pins both.
+TEST_F(Sondy, ObrazBezNazwyPierwszyWedlugPrzypietych) {
+  for (const char* nazwa : {"iso9660.iso", "ext4.img"}) {
+    SCOPED_TRACE(nazwa);
+    const TRozpoznanie wynik = Rozpoznany("bez_nazwy", Wczytaj(nazwa));
+    ASSERT_EQ(wynik.Sondy.size(), 1u);
+    const TOpisPliku* sondy = wynik.Sondy.front().Trafienie.Wiersz;
+    for (const TOpisPliku* k : wynik.Kandydaci) {
+      if (k != sondy) {
+        EXPECT_LT(PrzypieteBajty(wynik, k), PrzypieteBajty(wynik, sondy));
+      }
+    }
+  }
+}
