@@ -92,8 +92,8 @@ std::optional<TObrazPe> CzytajNaglowek(TCzytnikSondy& Czytnik, const unsigned ch
   // is allowed and its rest skipped.
   std::array<unsigned char, 240> opcjonalny{};
   const std::size_t czytany = std::min<std::size_t>(dlugoscOpcjonalnego, opcjonalny.size());
-  if (czytany < 2 || !Czytnik.Czytaj(naglowek + DlugoscCoff, {opcjonalny.data(), czytany}))
-    return std::nullopt;
+  const std::int64_t poCoff = std::int64_t{naglowek} + static_cast<std::int64_t>(DlugoscCoff);
+  if (czytany < 2 || !Czytnik.Czytaj(poCoff, {opcjonalny.data(), czytany})) return std::nullopt;
   const std::uint16_t magia = Liczba16(opcjonalny.data());
   if (magia != Pe32 && magia != Pe32Plus) return std::nullopt;
   obraz.Bity64 = magia == Pe32Plus;
@@ -109,7 +109,7 @@ std::optional<TObrazPe> CzytajNaglowek(TCzytnikSondy& Czytnik, const unsigned ch
   }
 
   std::vector<unsigned char> sekcje(liczbaSekcji * DlugoscSekcji);
-  if (!Czytnik.Czytaj(naglowek + DlugoscCoff + dlugoscOpcjonalnego, sekcje)) return std::nullopt;
+  if (!Czytnik.Czytaj(poCoff + dlugoscOpcjonalnego, sekcje)) return std::nullopt;
   for (std::size_t i = 0; i < liczbaSekcji; ++i) {
     const unsigned char* s = &sekcje[i * DlugoscSekcji];
     obraz.Sekcje.push_back({Liczba32(s + 12), Liczba32(s + 20), Liczba32(s + 16)});
