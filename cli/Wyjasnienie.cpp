@@ -47,7 +47,8 @@ void DopiszBajty(std::string& Wyjscie, std::string_view wzorzec, std::string_vie
 }  // namespace
 
 void DopiszWyjasnienie(std::string& Wyjscie, const TOpisPliku& Kandydat,
-                       std::string_view TekstSzesnastkowy, std::string_view Wciecie) {
+                       std::string_view TekstSzesnastkowy, std::string_view RozszerzeniePliku,
+                       std::string_view Wciecie) {
   const std::string_view sygnatura = Kandydat.Sygnatura.Tekst();
   Wyjscie += Wciecie;
   if (&Kandydat == &OpisPustegoPliku) {
@@ -59,6 +60,12 @@ void DopiszWyjasnienie(std::string& Wyjscie, const TOpisPliku& Kandydat,
   // The catalogue's rules leave a row without a signature only in the text tables.
   if (sygnatura.empty()) {
     const std::string_view rozszerzenie = Kandydat.Rozszerzenie.Tekst();
+    if (RozszerzeniePliku.empty() && !rozszerzenie.empty()) {
+      Wyjscie += ": text format its first lines show (";
+      Wyjscie += cp1250::NaUtf8(rozszerzenie);
+      Wyjscie += "), every byte of the file being text\n";
+      return;
+    }
     Wyjscie += rozszerzenie.empty() ? ": text format for a name without an extension"
                                     : ": text format for the extension ";
     Wyjscie += cp1250::NaUtf8(rozszerzenie);

@@ -70,7 +70,8 @@ void DopiszKandydata(std::string& Wyjscie, std::size_t numer, const TOpisPliku* 
   if (const TWynikSondy* sonda = WynikSondy(Wynik, kandydat)) {
     DopiszWyjasnienieSondy(Wyjscie, *sonda, wciecie);
   } else {
-    DopiszWyjasnienie(Wyjscie, *kandydat, Wynik.Odczyt.TekstSzesnastkowy, wciecie);
+    DopiszWyjasnienie(Wyjscie, *kandydat, Wynik.Odczyt.TekstSzesnastkowy,
+                      Wynik.Odczyt.Klucz.Rozszerzenie.Tekst(), wciecie);
   }
 }
 

@@ -144,8 +144,10 @@ TEST(Opis, WyjasnienieNazywaTabeleIZaznaczaRozstrzygajaceCyfry) {
     return &*std::ranges::find(tabela, sygnatura,
                                [](const TOpisPliku& w) { return w.Sygnatura.Tekst(); });
   };
-  const auto wyjasnienie = [](std::string poczatek, std::vector<const TOpisPliku*> kandydaci) {
+  const auto wyjasnienie = [](std::string poczatek, std::vector<const TOpisPliku*> kandydaci,
+                              std::string_view rozszerzenie = "ERR") {
     TRozpoznanie r = Rozpoznany();
+    r.Odczyt.Klucz.Rozszerzenie.Ustaw(rozszerzenie);
     r.Odczyt.TekstSzesnastkowy = std::move(poczatek);
     r.Odczyt.TekstSzesnastkowy.resize(160, '0');
     r.Kandydaci = std::move(kandydaci);
@@ -160,6 +162,11 @@ TEST(Opis, WyjasnienieNazywaTabeleIZaznaczaRozstrzygajaceCyfry) {
             std::string::npos)
       << wyjscie;
   EXPECT_NE(wyjscie.find("     matched in BazaTekstowa: text format for the extension ERR,"),
+            std::string::npos)
+      << wyjscie;
+  // Without an extension a text format was shown by the file's lines, not by its name.
+  wyjscie = wyjasnienie("7B7D", {&BazaTekstowa[11]}, "");
+  EXPECT_NE(wyjscie.find("     matched in BazaTekstowa: text format its first lines show (ERR),"),
             std::string::npos)
       << wyjscie;
   // An ELF header fits a supplement pattern whose last fixed digits are in its 18th byte.
