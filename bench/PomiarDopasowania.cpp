@@ -19,7 +19,9 @@ using namespace std::string_literals;
 std::optional<TOdczytPliku> Klucz(std::string_view nazwa, const std::string& tresc) {
   const TPlikPomiarowy plik(nazwa, tresc);
   TPlikDoOdczytu otwarty(plik.Sciezka());
-  return ZbudujKlucz(otwarty);
+  TOdczytPliku odczyt;
+  if (!ZbudujKlucz(otwarty, odczyt)) return std::nullopt;
+  return odczyt;
 }
 
 void ZmierzKlucz(benchmark::State& state, std::string_view nazwa, const std::string& tresc,
@@ -55,14 +57,14 @@ void KluczPlikuTekstowego(benchmark::State& state) {
   const TPlikPomiarowy plik("rozpoznik-klucz.txt",
                             "Zwykła notatka, zapisana w UTF-8.\nDruga linia notatki.\n");
   TPlikDoOdczytu otwarty(plik.Sciezka());
-  const std::optional<TOdczytPliku> odczyt = ZbudujKlucz(otwarty);
+  TOdczytPliku odczyt;
   TKandydaci kandydaci;
-  if (!odczyt || !RozpoznajPlik(odczyt->Klucz, otwarty, kandydaci)) {
+  if (!ZbudujKlucz(otwarty, odczyt) || !RozpoznajPlik(odczyt.Klucz, otwarty, kandydaci)) {
     state.SkipWithError("the text file is not found in the text table");
     return;
   }
   for (auto _ : state) {
-    benchmark::DoNotOptimize(RozpoznajPlik(odczyt->Klucz, otwarty, kandydaci));
+    benchmark::DoNotOptimize(RozpoznajPlik(odczyt.Klucz, otwarty, kandydaci));
     benchmark::DoNotOptimize(kandydaci.data());
   }
 }

@@ -1,5 +1,6 @@
 // Text formats, found by extension alone. Every row is given from outside and stands as it is.
 
+#include "catalogue/IndeksRozszerzen.h"
 #include "catalogue/Katalog.h"
 #include "catalogue/ZasadyKatalogu.h"
 
@@ -33,3 +34,13 @@ constexpr std::array<TWierszZrodlowy, RozmiarBazyTekstowej> Wiersze = {{
 
 constexpr std::array<TOpisPliku, RozmiarBazyTekstowej> BazaTekstowa =
     ZbudujSprawdzonaTabele<TRodzajTabeli::Tekstowa, Wiersze, KazdyWierszUstalony>();
+
+namespace {
+
+constexpr auto DaneIndeksu = ZbudujIndeksRozszerzen<BazaTekstowa>();
+static_assert(!SprawdzajKatalog || IndeksRozszerzenZgodny(BazaTekstowa, DaneIndeksu),
+              "the extension index of the text table is out of order or misses a row");
+
+}  // namespace
+
+constexpr std::span<const TWpisRozszerzenia> IndeksBazyTekstowej = DaneIndeksu;

@@ -3,6 +3,7 @@
 // appends them behind the text table's rows, unless a row of the supplement knew the content. The
 // empty extension names a text file without one.
 
+#include "catalogue/IndeksRozszerzen.h"
 #include "catalogue/Katalog.h"
 #include "catalogue/ZasadyKatalogu.h"
 
@@ -256,3 +257,14 @@ constexpr std::array<TWierszZrodlowy, RozmiarSuplementuTekstowego> Wiersze = {{
 
 constexpr std::array<TOpisPliku, RozmiarSuplementuTekstowego> SuplementTekstowy =
     ZbudujSprawdzonaTabele<TRodzajTabeli::TekstowaSuplementu, Wiersze>();
+
+namespace {
+
+constexpr auto DaneIndeksu = ZbudujIndeksRozszerzen<SuplementTekstowy>();
+static_assert(
+    !SprawdzajKatalog || IndeksRozszerzenZgodny(SuplementTekstowy, DaneIndeksu),
+    "the extension index of the supplement's text formats is out of order or misses a row");
+
+}  // namespace
+
+constexpr std::span<const TWpisRozszerzenia> IndeksSuplementuTekstowego = DaneIndeksu;

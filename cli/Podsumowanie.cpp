@@ -27,6 +27,14 @@ void DopiszLiczby(std::string& tekst, const char* tytul,
   }
 }
 
+std::string_view Typ(const TOpisPliku& w) {
+  return w.Typ.Tekst();
+}
+
+std::string_view Kategoria(const TOpisPliku& w) {
+  return w.Kategoria.Tekst();
+}
+
 std::string Sekundy(double sekundy) {
   char tekst[32];
   std::snprintf(tekst, sizeof tekst, "%.2f", sekundy);
@@ -57,8 +65,14 @@ void TPodsumowanie::Dolicz(const TSladPliku& Plik) {
   }
   ++rozpoznane_;
   if (Plik.Niezgodne) ++niezgodne_;
-  ++typy_[cp1250::NaUtf8(Plik.Pierwszy->Typ.Tekst())];
-  ++kategorie_[cp1250::NaUtf8(Plik.Pierwszy->Kategoria.Tekst())];
+  ++pierwsze_[Plik.Pierwszy];
+}
+
+std::map<std::string, std::uint64_t> TPodsumowanie::Liczby(
+    std::string_view (*Pole)(const TOpisPliku&)) const {
+  std::map<std::string, std::uint64_t> liczby;
+  for (const auto& [wiersz, ile] : pierwsze_) liczby[cp1250::NaUtf8(Pole(*wiersz))] += ile;
+  return liczby;
 }
 
 std::string TPodsumowanie::Tekst(double Sekundy_) const {
@@ -70,8 +84,8 @@ std::string TPodsumowanie::Tekst(double Sekundy_) const {
   tekst += "  unreadable paths: " + std::to_string(nieczytelne_) + '\n';
   tekst += "  symbolic links, not followed: " + std::to_string(dowiazania_) + '\n';
   tekst += "  time: " + Sekundy(Sekundy_) + " s\n";
-  DopiszLiczby(tekst, "by type", typy_);
-  DopiszLiczby(tekst, "by category", kategorie_);
+  DopiszLiczby(tekst, "by type", Liczby(Typ));
+  DopiszLiczby(tekst, "by category", Liczby(Kategoria));
   return tekst;
 }
 
@@ -84,7 +98,7 @@ std::string TPodsumowanie::Json(double Sekundy_) const {
                                                  {"unreadable", nieczytelne_},
                                                  {"links", dowiazania_},
                                                  {"seconds", Sekundy_},
-                                                 {"types", typy_},
-                                                 {"categories", kategorie_}}}};
+                                                 {"types", Liczby(Typ)},
+                                                 {"categories", Liczby(Kategoria)}}}};
   return podsumowanie.dump() + '\n';
 }

@@ -109,47 +109,51 @@ class TIdentyfikacja {
  private:
   TWynikPliku Zidentyfikuj(TZadanie& Zadanie, std::string& Wyjscie) {
     TWynikPliku wynik;
-    wynik.Sciezka = std::move(Zadanie.Plik.Sciezka);
     if (Zadanie.Blad) {
+      wynik.Sciezka = std::move(Zadanie.Plik.Sciezka);
       wynik.Komunikat = KomunikatBledu(wynik.Sciezka, *Zadanie.Blad);
       return wynik;
     }
     if (Zadanie.CelDowiazania) {
+      wynik.Sciezka = std::move(Zadanie.Plik.Sciezka);
       wynik.Slad.Dowiazanie = true;
       if (!ustawienia_.TylkoNiezgodne) WypiszDowiazanie(Wyjscie, wynik, *Zadanie.CelDowiazania);
       return wynik;
     }
+    // The path goes into the opening and comes back after it, not copied for each.
+    TPlikDoOdczytu plik = Otworz(std::move(Zadanie.Plik));
+    const std::string& sciezka = plik.Sciezka();
     // Nothing may escape a thread; whatever goes wrong with one file is that file's error, and
     // what it wrote is taken back.
     const std::size_t poczatek = Wyjscie.size();
     try {
-      Zadanie.Plik.Sciezka = wynik.Sciezka;
-      Rozpoznaj(Zadanie.Plik, rozpoznanie_);
+      Rozpoznaj(plik, rozpoznanie_);
       if (ustawienia_.Uszereguj) UszeregujWedlugPrzypietych(rozpoznanie_);
       wynik.Slad = Slad(rozpoznanie_);
       if (rozpoznanie_.Stan == TStan::Nieczytelny) {
-        wynik.Komunikat = KomunikatBledu(wynik.Sciezka, rozpoznanie_.OpisBledu);
+        wynik.Komunikat = KomunikatBledu(sciezka, rozpoznanie_.OpisBledu);
       } else if (!ustawienia_.TylkoNiezgodne || wynik.Slad.Niezgodne) {
-        Wypisz(Wyjscie, wynik);
+        Wypisz(Wyjscie, sciezka);
       }
     } catch (const std::exception& e) {
       Wyjscie.resize(poczatek);
       wynik.Slad = {};
-      wynik.Komunikat = KomunikatBledu(wynik.Sciezka, e.what());
+      wynik.Komunikat = KomunikatBledu(sciezka, e.what());
     }
+    wynik.Sciezka = plik.OddajSciezke();
     return wynik;
   }
 
-  void Wypisz(std::string& Wyjscie, const TWynikPliku& wynik) const {
+  void Wypisz(std::string& Wyjscie, std::string_view sciezka) const {
     switch (ustawienia_.Format) {
       case TFormat::Tekst:
-        DopiszOpis(Wyjscie, wynik.Sciezka, rozpoznanie_, ustawienia_.Wyjasnij);
+        DopiszOpis(Wyjscie, sciezka, rozpoznanie_, ustawienia_.Wyjasnij);
         break;
       case TFormat::Json:
-        DopiszJson(Wyjscie, wynik.Sciezka, rozpoznanie_);
+        DopiszJson(Wyjscie, sciezka, rozpoznanie_);
         break;
       case TFormat::Csv:
-        DopiszCsv(Wyjscie, wynik.Sciezka, rozpoznanie_);
+        DopiszCsv(Wyjscie, sciezka, rozpoznanie_);
         break;
     }
   }

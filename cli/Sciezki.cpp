@@ -114,9 +114,10 @@ class TPrzejscie {
 
 }  // namespace
 
-TPlikDoOdczytu Otworz(const TPlikDoRozpoznania& Plik) {
+TPlikDoOdczytu Otworz(TPlikDoRozpoznania Plik) {
+  // A named path is also the name opened, which the opening must still see: that one is copied.
   if (!Plik.Folder) return TPlikDoOdczytu(FolderRoboczy(), Plik.Sciezka, true, Plik.Sciezka);
-  return TPlikDoOdczytu(Plik.Folder->Uchwyt(), Plik.Nazwa, false, Plik.Sciezka);
+  return TPlikDoOdczytu(Plik.Folder->Uchwyt(), Plik.Nazwa, false, std::move(Plik.Sciezka));
 }
 
 void PrzejdzSciezke(const std::string& Sciezka, bool Rekurencyjnie, const TNaPlik& NaPlik,

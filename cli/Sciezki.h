@@ -17,8 +17,8 @@ struct TPlikDoRozpoznania {
 };
 
 // Opens the file the way its kind asks: a folder's entry relative to its folder, never through
-// a symbolic link; a path the user named, through one.
-TPlikDoOdczytu Otworz(const TPlikDoRozpoznania& Plik);
+// a symbolic link; a path the user named, through one. The opening takes the path over.
+TPlikDoOdczytu Otworz(TPlikDoRozpoznania Plik);
 
 using TNaPlik = std::function<void(TPlikDoRozpoznania&& Plik)>;
 // A symbolic link found in a folder, with its target as the link holds it.

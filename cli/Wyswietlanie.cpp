@@ -26,6 +26,11 @@ void DopiszDoWyswietlenia(std::string& Wyjscie, std::string_view Tekst) {
   // Strict decoding matters here: a terminal may read an overlong form as the very control
   // this keeps out, so such bytes are shown as codes like any other invalid piece.
   for (std::size_t i = 0; i < Tekst.size();) {
+    // Printable ASCII, most of any name, goes in as whole runs.
+    const std::size_t zwykle = i;
+    while (i < Tekst.size() && Tekst[i] >= 0x20 && Tekst[i] < 0x7F) ++i;
+    Wyjscie.append(Tekst.substr(zwykle, i - zwykle));
+    if (i == Tekst.size()) break;
     const std::size_t od = i;
     const std::optional<char32_t> znak = utf8::CzytajZnak(Tekst, i);
     const std::string_view bajty = Tekst.substr(od, i - od);

@@ -3,7 +3,6 @@
 // The identification key of a file: its first 80 bytes as hex text and its extension.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,11 +18,14 @@ struct TOdczytPliku {
   TOpisPliku Klucz;               // only Rozszerzenie and Sygnatura are filled
   std::string TekstSzesnastkowy;  // always 160 upper-case hex digits, zeros past the file's end
   std::int64_t Rozmiar = 0;       // 0 when the file could not be opened
+
+  friend bool operator==(const TOdczytPliku&, const TOdczytPliku&) = default;
 };
 
-// The key of a file the caller has opened, and can go on reading (for the text-content test);
-// nothing when the read fails. The key's extension is the Windows-1250 form of the path's.
-std::optional<TOdczytPliku> ZbudujKlucz(TPlikDoOdczytu& Plik);
+// The key of a file the caller has opened, and can go on reading (for the text-content test),
+// written over `Odczyt`, whose text keeps its storage from file to file; false, with `Odczyt` as
+// it was, when the read fails. The key's extension is the Windows-1250 form of the path's.
+bool ZbudujKlucz(TPlikDoOdczytu& Plik, TOdczytPliku& Odczyt);
 
 // Never fails: an unopenable file has size 0 and, as an empty file, no bytes in its key. For a
 // caller that has no use for the open file.

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 // A folder the caller holds open, as the platform's handle; files are opened relative to it.
 enum class TUchwytFolderu : std::intptr_t {};
@@ -32,6 +33,9 @@ class TPlikDoOdczytu {
 
   // The path as it was given: the file system's bytes, unchanged.
   const std::string& Sciezka() const { return sciezka_; }
+  // The path, handed over to a caller that keeps it after the reading is done; Sciezka() is empty
+  // after this.
+  std::string OddajSciezke() { return std::exchange(sciezka_, {}); }
   bool Otwarty() const { return uchwyt_ >= 0; }
   // The system's description of why the file could not be opened, as the system words it.
   const std::string& OpisBledu() const { return opisBledu_; }

@@ -5,6 +5,7 @@
 #include "engine/ObslugaBaz.h"
 #include "engine/Sondy.h"
 #include "engine/TrescTekstu.h"
+#include "engine/WierszeTekstowe.h"
 
 namespace {
 
@@ -104,11 +105,11 @@ void ZostawWlasneRozszerzenie(std::string_view rozszerzenie, TKandydaci& kandyda
 bool NazwaFormatuTekstowego(std::string_view rozszerzenie, const TSuplement& suplement) {
   // A name without an extension claims nothing, though the supplement has a row for such text.
   if (rozszerzenie.empty()) return false;
-  const auto tegoRozszerzenia = [&](const TOpisPliku& w) {
-    return w.Rozszerzenie.Tekst() == rozszerzenie;
-  };
-  return std::ranges::any_of(BazaTekstowa, tegoRozszerzenia) ||
-         std::ranges::any_of(suplement.Tekstowe, tegoRozszerzenia);
+  bool jest = false;
+  const auto znaleziony = [&](const TOpisPliku&) { jest = true; };
+  KazdyWierszRozszerzenia(BazaTekstowa, rozszerzenie, znaleziony);
+  KazdyWierszRozszerzenia(suplement.Tekstowe, rozszerzenie, znaleziony);
+  return jest;
 }
 
 // A signature outweighs what a text file's name says when it pins enough bytes not to be the
@@ -193,9 +194,8 @@ bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydac
                              });
   TKandydaci tekstowe;
   const auto dodajTekstowe = [&](std::span<const TOpisPliku> tabela) {
-    for (const TOpisPliku& wiersz : tabela) {
-      if (wiersz.Rozszerzenie.Tekst() == rozszerzenie) tekstowe.push_back(&wiersz);
-    }
+    KazdyWierszRozszerzenia(tabela, rozszerzenie,
+                            [&](const TOpisPliku& wiersz) { tekstowe.push_back(&wiersz); });
   };
   // A name without an extension says nothing, so the content is heard even when a signature of a
   // few printable bytes fitted: its lines tell JSON from an INI file where "[" can't. A signature

@@ -1,28 +1,25 @@
 #include "engine/Rozpoznanie.h"
 
 #include <algorithm>
-#include <optional>
-#include <utility>
 
 void Rozpoznaj(TPlikDoOdczytu& Plik, TRozpoznanie& Wynik, const TSuplement& Suplement) {
   Wynik.Stan = TStanRozpoznania::Nieczytelny;
   Wynik.OpisBledu.clear();
   Wynik.Kandydaci.clear();
   Wynik.Sondy.clear();
-  Wynik.Odczyt = {};
-  const std::string& sciezka = Plik.Sciezka();
+  const std::string_view sciezka = Plik.Sciezka();
   const std::size_t separator = sciezka.find_last_of("/\\");
-  Wynik.Nazwa = separator == std::string::npos ? sciezka : sciezka.substr(separator + 1);
+  Wynik.Nazwa.assign(separator == std::string_view::npos ? sciezka : sciezka.substr(separator + 1));
   if (!Plik.Otwarty()) {
+    Wynik.Odczyt = {};
     Wynik.OpisBledu = Plik.OpisBledu();
     return;
   }
-  std::optional<TOdczytPliku> odczyt = ZbudujKlucz(Plik);
-  if (!odczyt) {
+  if (!ZbudujKlucz(Plik, Wynik.Odczyt)) {
+    Wynik.Odczyt = {};
     Wynik.OpisBledu = "The file could not be read";
     return;
   }
-  Wynik.Odczyt = *std::move(odczyt);
   // The text test reads the same opening: nothing can change the file between the two reads.
   Wynik.Stan = RozpoznajPlik(Wynik.Odczyt.Klucz, Plik, Wynik.Kandydaci, Wynik.Sondy, Suplement)
                    ? TStanRozpoznania::Rozpoznany

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <span>
 
+#include "engine/WierszeTekstowe.h"
+
 namespace {
 
 using std::string_view;
@@ -381,11 +383,11 @@ const TOpisPliku* WierszZTresci(TPlikDoOdczytu& Plik, const TSuplement& Suplemen
   const string_view rozszerzenie =
       RozszerzenieZTresci({blok.data(), static_cast<std::size_t>(ile)});
   if (rozszerzenie.empty()) return nullptr;
-  for (std::span<const TOpisPliku> tabela :
-       {std::span<const TOpisPliku>(BazaTekstowa), Suplement.Tekstowe}) {
-    const auto wiersz = std::ranges::find_if(
-        tabela, [&](const TOpisPliku& w) { return w.Rozszerzenie.Tekst() == rozszerzenie; });
-    if (wiersz != tabela.end()) return &*wiersz;
-  }
-  return nullptr;
+  const TOpisPliku* pierwszy = nullptr;
+  const auto zapamietaj = [&](const TOpisPliku& w) {
+    if (pierwszy == nullptr) pierwszy = &w;
+  };
+  KazdyWierszRozszerzenia(BazaTekstowa, rozszerzenie, zapamietaj);
+  if (pierwszy == nullptr) KazdyWierszRozszerzenia(Suplement.Tekstowe, rozszerzenie, zapamietaj);
+  return pierwszy;
 }

@@ -2,9 +2,27 @@
 
 namespace cp1250 {
 
+namespace {
+
+// ASCII is the same in both encodings and is most of any text here, so runs of it are copied
+// whole; the length of the run at the start of `tekst`.
+std::size_t DlugoscAscii(std::string_view tekst) {
+  std::size_t n = 0;
+  while (n < tekst.size() && static_cast<unsigned char>(tekst[n]) < 0x80) ++n;
+  return n;
+}
+
+}  // namespace
+
 std::string ZUtf8(std::string_view utf8) {
   std::string wynik;
+  wynik.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
+    if (const std::size_t n = DlugoscAscii(utf8.substr(i)); n > 0) {
+      wynik.append(utf8.substr(i, n));
+      i += n;
+      continue;
+    }
     const auto znak = utf8::CzytajZnak(utf8, i);
     const auto b = znak ? Bajt(*znak) : std::nullopt;
     wynik.push_back(b ? static_cast<char>(*b) : '?');
@@ -30,7 +48,13 @@ std::string NaUtf8(std::string_view tekst) {
 }
 
 void DopiszUtf8(std::string& wynik, std::string_view tekst) {
-  for (const char c : tekst) utf8::DopiszZnak(wynik, ZnakUnicode(static_cast<unsigned char>(c)));
+  while (!tekst.empty()) {
+    const std::size_t n = DlugoscAscii(tekst);
+    wynik.append(tekst.substr(0, n));
+    if (n == tekst.size()) return;
+    utf8::DopiszZnak(wynik, ZnakUnicode(static_cast<unsigned char>(tekst[n])));
+    tekst.remove_prefix(n + 1);
+  }
 }
 
 }  // namespace cp1250

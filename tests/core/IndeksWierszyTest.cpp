@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/IndeksRozszerzen.h"
 #include "catalogue/IndeksWierszy.h"
 #include "catalogue/Katalog.h"
 #include "engine/ObslugaBaz.h"
+#include "engine/WierszeTekstowe.h"
 #include "tests/core/Kandydaci.h"
 
 namespace {
@@ -166,4 +168,54 @@ TEST(IndeksWierszy, SuplementZIndeksemJakPrzegladanyWierszPoWierszu) {
     trafien += znaleziony;
   }
   EXPECT_GT(trafien, 1000u);
+}
+
+// The text tables by extension: through the index, exactly the rows a pass over a copy finds, in
+// table order, for every extension the tables have (the empty one included), in other letter case
+// and for extensions no row has.
+TEST(IndeksRozszerzen, TeSameWierszeCoPrzegladWierszPoWierszu) {
+  for (const std::span<const TOpisPliku> tabela :
+       {std::span<const TOpisPliku>(BazaTekstowa),
+        std::span<const TOpisPliku>(SuplementTekstowy)}) {
+    const std::vector<TOpisPliku> kopia(tabela.begin(), tabela.end());
+    std::vector<std::string> rozszerzenia = {"TX", "TXTX", "txt", "ZZZZZ", "0"};
+    for (const TOpisPliku& w : tabela) rozszerzenia.emplace_back(w.Rozszerzenie.Tekst());
+    for (const std::string& rozszerzenie : rozszerzenia) {
+      std::vector<std::size_t> zIndeksem, wszystkie;
+      KazdyWierszRozszerzenia(tabela, rozszerzenie, [&](const TOpisPliku& w) {
+        zIndeksem.push_back(static_cast<std::size_t>(&w - tabela.data()));
+      });
+      KazdyWierszRozszerzenia(kopia, rozszerzenie, [&](const TOpisPliku& w) {
+        wszystkie.push_back(static_cast<std::size_t>(&w - kopia.data()));
+      });
+      EXPECT_EQ(zIndeksem, wszystkie) << rozszerzenie;
+    }
+  }
+  std::size_t dem = 0;
+  KazdyWierszRozszerzenia(BazaTekstowa, "DEM", [&](const TOpisPliku&) { ++dem; });
+  EXPECT_EQ(dem, 2u);
+}
+
+TEST(IndeksRozszerzen, SprawdzenieOdrzucaZepsutyIndeks) {
+  static constexpr std::array<TOpisPliku, 3> tabela = [] {
+    std::array<TOpisPliku, 3> t{};
+    t[0].Rozszerzenie.Ustaw("TXT");
+    t[1].Rozszerzenie.Ustaw("C");
+    t[2].Rozszerzenie.Ustaw("TXT");
+    return t;
+  }();
+  constexpr auto dobry = ZbudujIndeksRozszerzen<tabela>();
+  static_assert(IndeksRozszerzenZgodny(tabela, dobry));
+  EXPECT_EQ(dobry[0].Wiersz, 1);
+  EXPECT_EQ(indeks::WierszeRozszerzenia(dobry, "TXT").size(), 2u);
+
+  auto odwrocone = dobry;
+  std::swap(odwrocone[1], odwrocone[2]);  // the two TXT rows out of table order
+  EXPECT_FALSE(IndeksRozszerzenZgodny(tabela, odwrocone));
+  auto dwaRazy = dobry;
+  dwaRazy[2] = dwaRazy[1];
+  EXPECT_FALSE(IndeksRozszerzenZgodny(tabela, dwaRazy));
+  auto obceRozszerzenie = dobry;
+  obceRozszerzenie[0].Rozszerzenie.Ustaw("D");
+  EXPECT_FALSE(IndeksRozszerzenZgodny(tabela, obceRozszerzenie));
 }

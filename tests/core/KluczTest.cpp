@@ -1,13 +1,12 @@
 // The identification key built from real files, and the extension taken from a path.
 
-#include "engine/Klucz.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
 
+#include "engine/Klucz.h"
 #include "tests/core/Kandydaci.h"
 #include "tests/core/PlikiTestowe.h"
 #include "text/Cp1250.h"
@@ -47,6 +46,20 @@ TEST_F(ZbudujKluczTest, Z500BajtowTylko80Pierwszych) {
   EXPECT_EQ(k.Klucz.Sygnatura.Tekst(), k.TekstSzesnastkowy);
   EXPECT_EQ(k.Rozmiar, 500);
   EXPECT_EQ(k.Klucz.Rozszerzenie.Tekst(), "DAT");
+}
+
+// A caller that identifies many files builds every key over the last one: nothing of a longer
+// file, its extension included, may stay behind in the key of a shorter one without a name's.
+TEST_F(ZbudujKluczTest, KluczNadPoprzednimNieZostawiaNicZNiego) {
+  TOdczytPliku k;
+  TPlikDoOdczytu dlugi(folder_.Zapisz("dlugi.jpeg", std::string(200, '\xFF')));
+  ASSERT_TRUE(ZbudujKlucz(dlugi, k));
+  TPlikDoOdczytu krotki(folder_.Zapisz("krotki", "AB"));
+  ASSERT_TRUE(ZbudujKlucz(krotki, k));
+  EXPECT_EQ(k, ZbudujKlucz(krotki.Sciezka()));
+  EXPECT_EQ(k.TekstSzesnastkowy, "4142" + std::string(156, '0'));
+  EXPECT_EQ(k.Klucz.Rozszerzenie.Dlugosc, 0);
+  EXPECT_EQ(k.Rozmiar, 2);
 }
 
 TEST_F(ZbudujKluczTest, RzadkiPlikPonad4GiBMaPelnyRozmiar) {

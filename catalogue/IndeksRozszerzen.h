@@ -1,0 +1,67 @@
+#pragma once
+
+// Which rows of a text table have a given extension: the table's (extension, row) pairs sorted,
+// so that a name's extension finds its rows, in table order, by halving instead of meeting every
+// row. Each index is built from its table while the program is compiled, and checked there.
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "catalogue/TOpisPliku.h"
+
+struct TWpisRozszerzenia {
+  TKrotkiTekst<6> Rozszerzenie;
+  std::uint16_t Wiersz;
+
+  constexpr std::string_view Tekst() const { return Rozszerzenie.Tekst(); }
+};
+
+// The indexes of the text table and of the supplement's text formats.
+extern const std::span<const TWpisRozszerzenia> IndeksBazyTekstowej;
+extern const std::span<const TWpisRozszerzenia> IndeksSuplementuTekstowego;
+
+namespace indeks {
+
+constexpr bool Wczesniejszy(const TWpisRozszerzenia& a, const TWpisRozszerzenia& b) {
+  return a.Tekst() != b.Tekst() ? a.Tekst() < b.Tekst() : a.Wiersz < b.Wiersz;
+}
+
+// The entries of the rows with the extension, in table order.
+constexpr std::span<const TWpisRozszerzenia> WierszeRozszerzenia(
+    std::span<const TWpisRozszerzenia> indeks, std::string_view rozszerzenie) {
+  const auto [od, doN] =
+      std::ranges::equal_range(indeks, rozszerzenie, {}, &TWpisRozszerzenia::Tekst);
+  return {od, doN};
+}
+
+}  // namespace indeks
+
+template <const auto& Tabela>
+consteval auto ZbudujIndeksRozszerzen() {
+  static_assert(Tabela.size() <= UINT16_MAX, "a row number must fit the index's entries");
+  std::array<TWpisRozszerzenia, Tabela.size()> wpisy{};
+  for (std::size_t i = 0; i < Tabela.size(); ++i) {
+    wpisy[i] = {Tabela[i].Rozszerzenie, static_cast<std::uint16_t>(i)};
+  }
+  std::ranges::sort(wpisy, indeks::Wczesniejszy);
+  return wpisy;
+}
+
+// Whether the entries are in order, each with its row's extension, and every row has one.
+template <std::size_t N>
+constexpr bool IndeksRozszerzenZgodny(const std::array<TOpisPliku, N>& tabela,
+                                      const std::array<TWpisRozszerzenia, N>& wpisy) {
+  std::array<bool, N> jest{};
+  for (std::size_t e = 0; e < N; ++e) {
+    const TWpisRozszerzenia& w = wpisy[e];
+    if (w.Wiersz >= N || jest[w.Wiersz] || w.Rozszerzenie != tabela[w.Wiersz].Rozszerzenie)
+      return false;
+    if (e > 0 && !indeks::Wczesniejszy(wpisy[e - 1], w)) return false;
+    jest[w.Wiersz] = true;
+  }
+  return true;
+}
