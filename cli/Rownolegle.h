@@ -4,6 +4,10 @@
 // in sorted order, threads identify them, and the output comes out in that same order, byte for
 // byte as from one thread. Only a fixed window of files is in flight, so memory does not grow
 // with the tree.
+//
+// The thread that adds the work is one of the threads: with N threads asked for, N - 1 more are
+// started, and the adding thread, instead of waiting while the window is full, takes work
+// that no thread has started. So N threads keep N cores busy, the walk and the output included.
 
 #include <condition_variable>
 #include <cstddef>
@@ -25,12 +29,8 @@ class TRownolegle {
 
   TRownolegle(unsigned Watki, std::size_t Okno, const std::function<TPraca()>& NowaPraca,
               TOdbior Odbierz)
-      : odbierz_(std::move(Odbierz)), miejsca_(Okno) {
-    if (Watki <= 1) {
-      prosta_ = NowaPraca();
-      return;
-    }
-    for (unsigned i = 0; i < Watki; ++i) {
+      : odbierz_(std::move(Odbierz)), wlasna_(NowaPraca()), miejsca_(Okno) {
+    for (unsigned i = 1; i < Watki; ++i) {
       watki_.emplace_back([this, praca = NowaPraca()]() mutable { Pracuj(praca); });
     }
   }
@@ -47,29 +47,33 @@ class TRownolegle {
   TRownolegle(const TRownolegle&) = delete;
   TRownolegle& operator=(const TRownolegle&) = delete;
 
-  // Waits while the window is full, handing back what is done meanwhile.
+  // Hands back what is done meanwhile; while the window is full, works on it too.
   void Dodaj(TZadanie Zadanie) {
-    if (prosta_) {
-      TWynik wynik = (*prosta_)(Zadanie);
+    if (watki_.empty()) {
+      TWynik wynik = wlasna_(Zadanie);
       odbierz_(wynik);
       return;
     }
     std::unique_lock blokada(mutex_);
-    while (dodane_ - oddane_ == miejsca_.size()) OddajNastepny(blokada, true);
+    while (dodane_ - oddane_ == miejsca_.size()) {
+      if (!OddajNastepny(blokada) && !ZrobNierozpoczete(blokada)) Czekaj(blokada);
+    }
     TMiejsce& miejsce = miejsca_[dodane_ % miejsca_.size()];
     miejsce.Zadanie = std::move(Zadanie);
     miejsce.Gotowe = false;
     ++dodane_;
     dlaWatkow_.notify_one();
-    while (oddane_ < dodane_ && OddajNastepny(blokada, false)) {
+    while (OddajNastepny(blokada)) {
     }
   }
 
-  // Hands back everything still in flight.
+  // Hands back everything still in flight, working on what no thread has started.
   void Zakoncz() {
-    if (prosta_) return;
+    if (watki_.empty()) return;
     std::unique_lock blokada(mutex_);
-    while (oddane_ < dodane_) OddajNastepny(blokada, true);
+    while (oddane_ < dodane_) {
+      if (!OddajNastepny(blokada) && !ZrobNierozpoczete(blokada)) Czekaj(blokada);
+    }
   }
 
  private:
@@ -79,15 +83,12 @@ class TRownolegle {
     bool Gotowe = false;
   };
 
-  // Hands back the oldest result when it is done (or, with `Czekaj`, once it is); false when it
-  // was not done. The lock is let go while the result is handed on.
-  bool OddajNastepny(std::unique_lock<std::mutex>& blokada, bool Czekaj) {
+  // Hands back the oldest result when it is done; false when there is none done. The lock is
+  // let go while the result is handed on.
+  bool OddajNastepny(std::unique_lock<std::mutex>& blokada) {
+    if (oddane_ == dodane_) return false;
     TMiejsce& miejsce = miejsca_[oddane_ % miejsca_.size()];
-    if (Czekaj) {
-      dlaOdbioru_.wait(blokada, [&] { return miejsce.Gotowe; });
-    } else if (!miejsce.Gotowe) {
-      return false;
-    }
+    if (!miejsce.Gotowe) return false;
     TWynik wynik = std::move(miejsce.Wynik);
     miejsce.Gotowe = false;
     ++oddane_;
@@ -97,25 +98,42 @@ class TRownolegle {
     return true;
   }
 
+  // Does the oldest work no thread has started, on this thread; false when there is none.
+  bool ZrobNierozpoczete(std::unique_lock<std::mutex>& blokada) {
+    if (pobrane_ == dodane_) return false;
+    Zrob(blokada, wlasna_);
+    return true;
+  }
+
+  // Until a result is done: the only thing that can change while this thread holds no work.
+  void Czekaj(std::unique_lock<std::mutex>& blokada) {
+    dlaOdbioru_.wait(blokada, [&] { return miejsca_[oddane_ % miejsca_.size()].Gotowe; });
+  }
+
+  // Takes the oldest work not started, does it without the lock and leaves its result.
+  void Zrob(std::unique_lock<std::mutex>& blokada, TPraca& praca) {
+    const std::uint64_t numer = pobrane_++;
+    TMiejsce& miejsce = miejsca_[numer % miejsca_.size()];
+    TZadanie zadanie = std::move(miejsce.Zadanie);
+    blokada.unlock();
+    TWynik wynik = praca(zadanie);
+    blokada.lock();
+    miejsce.Wynik = std::move(wynik);
+    miejsce.Gotowe = true;
+    if (numer == oddane_) dlaOdbioru_.notify_one();
+  }
+
   void Pracuj(TPraca& praca) {
     std::unique_lock blokada(mutex_);
     for (;;) {
       dlaWatkow_.wait(blokada, [&] { return koniec_ || pobrane_ < dodane_; });
       if (pobrane_ == dodane_) return;
-      const std::uint64_t numer = pobrane_++;
-      TMiejsce& miejsce = miejsca_[numer % miejsca_.size()];
-      TZadanie zadanie = std::move(miejsce.Zadanie);
-      blokada.unlock();
-      TWynik wynik = praca(zadanie);
-      blokada.lock();
-      miejsce.Wynik = std::move(wynik);
-      miejsce.Gotowe = true;
-      if (numer == oddane_) dlaOdbioru_.notify_one();
+      Zrob(blokada, praca);
     }
   }
 
   TOdbior odbierz_;
-  std::optional<TPraca> prosta_;  // one thread: the work is done as it is added
+  TPraca wlasna_;  // the adding thread's own
   std::mutex mutex_;
   std::condition_variable dlaWatkow_;
   std::condition_variable dlaOdbioru_;
