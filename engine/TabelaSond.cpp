@@ -46,9 +46,9 @@ constexpr TZasadaSondy SprawdzSonde(const TSonda& s) {
     return TZasadaSondy::PoczatekSpozaHexIGwiazdki;
   if (s.Miejsce == TMiejsceSondy::Czytanie) {
     if (s.Najwiecej <= 0) return TZasadaSondy::CzytanieBezFunkcjiLubLimitu;
+#ifndef __SANITIZE_ADDRESS__
     // GCC with AddressSanitizer can't compare a function's address with null in a constant
     // expression; every other build checks it.
-#ifndef __SANITIZE_ADDRESS__
     if (s.Czytanie == nullptr) return TZasadaSondy::CzytanieBezFunkcjiLubLimitu;
 #endif
     if (!s.Znak.empty()) return TZasadaSondy::CzytanieZeZnakiem;

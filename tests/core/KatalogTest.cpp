@@ -1,8 +1,6 @@
 // The catalogue as a whole: its size, the text table and the signature rows shown with every
 // column, and the rules every stored row keeps.
 
-#include "catalogue/Katalog.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/Katalog.h"
 #include "tests/core/WierszeOczekiwane.h"
 
 static_assert(RozmiarBazyTekstowej == 19 && BazaTekstowa.size() == RozmiarBazyTekstowej);

@@ -1,14 +1,13 @@
 // The one way a file is identified: one opening for the key and the lookup, one result that says
 // which of the three outcomes it is; and the key-only lookup for reports without a file.
 
-#include "engine/Rozpoznanie.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
 #include "catalogue/Katalog.h"
+#include "engine/Rozpoznanie.h"
 #include "tests/core/PlikiTestowe.h"
 
 namespace {

@@ -1,12 +1,11 @@
 // The one UTF-8 decoder: what is a character, and how much an invalid piece covers.
 
-#include "text/Utf8.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "text/Cp1250.h"
+#include "text/Utf8.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // The data-rule checker refuses every kind of broken row and names the row; good tables pass.
 // Each case is checked by the compiler and once more at run time, where it shows in the report.
 
-#include "catalogue/ZasadyKatalogu.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string_view>
+
+#include "catalogue/ZasadyKatalogu.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // How a box shows a text wider than itself, decided once for both views.
 
-#include "window/DlugiTekst.h"
-
 #include <gtest/gtest.h>
 
 #include <utility>
+
+#include "window/DlugiTekst.h"
 
 TEST(WidokPola, DlugiTekstPoczatekLubKoniecZPodpowiedzia) {
   const auto widok = [](TDlugiTekst Regula, bool ZaDlugi) {

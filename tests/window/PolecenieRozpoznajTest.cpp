@@ -1,11 +1,10 @@
 // The identify command and the scroll bar: what the window shows for each file, against what the
 // engine finds for it; tests/window/posix/ adds the files that can't be read.
 
-#include "tests/window/PolecenieRozpoznaj.h"
-
 #include <stdexcept>
 
 #include "catalogue/PustyPlik.h"
+#include "tests/window/PolecenieRozpoznaj.h"
 
 TEST_F(PolecenieRozpoznaj, PlikiTestuMajaZakladanychKandydatow) {
   EXPECT_EQ(KandydaciSilnika(png_).size(), 1u);

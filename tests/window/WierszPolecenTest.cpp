@@ -1,11 +1,10 @@
 // A file named on the program's command line: which argument names it, and that the window
 // treats it exactly as the same file chosen in the dialog.
 
-#include "window/WierszPolecen.h"
-
 #include <filesystem>
 
 #include "tests/window/PolecenieRozpoznaj.h"
+#include "window/WierszPolecen.h"
 
 namespace {
 

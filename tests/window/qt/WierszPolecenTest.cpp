@@ -21,7 +21,7 @@ class WierszPolecenTest : public QObject {
 
  public:
   WierszPolecenTest(TPulpitTestowy& Pulpit, const TFolderTestowy& Folder,
-                     std::vector<std::string> Wiersz)
+                    std::vector<std::string> Wiersz)
       : pulpit_(Pulpit), folder_(Folder), wiersz_(std::move(Wiersz)) {}
 
  private slots:

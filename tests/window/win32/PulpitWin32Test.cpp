@@ -1,13 +1,12 @@
 // The desktop as Windows gives it: the dialogs' make-up, the shell's type names and the busy
 // cursor.
 
-#include "window/win32/PulpitWin32.h"
-
 #include <gtest/gtest.h>
 
 #include "tests/FolderTestowy.h"
 #include "tests/window/win32/Pomocnicy.h"
 #include "text/Cp1250.h"
+#include "window/win32/PulpitWin32.h"
 
 // The window's options and nothing of the dialog's own: no filter, title or folder, any name
 // accepted, a shortcut returned as itself, the previous path offered as it was, Polish letters
