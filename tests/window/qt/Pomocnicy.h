@@ -3,7 +3,7 @@
 // What the Qt window tests share: the application object around the test desktop, and a window
 // made for a test.
 
-#include <QtTest>
+#include <QTest>
 #include <memory>
 #include <string>
 
