@@ -14,10 +14,8 @@
 #include "catalogue/TOpisPliku.h"
 
 struct TWpisRozszerzenia {
-  TKrotkiTekst<6> Rozszerzenie;
+  std::uint64_t Klucz;  // the row's extension as indeks::KluczRozszerzenia gives it
   std::uint16_t Wiersz;
-
-  constexpr std::string_view Tekst() const { return Rozszerzenie.Tekst(); }
 };
 
 // The indexes of the text table and of the supplement's text formats.
@@ -26,15 +24,26 @@ extern const std::span<const TWpisRozszerzenia> IndeksSuplementuTekstowego;
 
 namespace indeks {
 
+inline constexpr std::size_t NajdluzszeRozszerzenie = 6;
+
+// An extension of at most six bytes as one number, its bytes and then its length, so that the
+// search compares numbers, not texts; a longer one is no row's.
+constexpr std::uint64_t KluczRozszerzenia(std::string_view rozszerzenie) {
+  std::uint64_t klucz = 0;
+  for (const char c : rozszerzenie) klucz = klucz << 8 | static_cast<unsigned char>(c);
+  return klucz << 8 | rozszerzenie.size();
+}
+
 constexpr bool Wczesniejszy(const TWpisRozszerzenia& a, const TWpisRozszerzenia& b) {
-  return a.Tekst() != b.Tekst() ? a.Tekst() < b.Tekst() : a.Wiersz < b.Wiersz;
+  return a.Klucz != b.Klucz ? a.Klucz < b.Klucz : a.Wiersz < b.Wiersz;
 }
 
 // The entries of the rows with the extension, in table order.
 constexpr std::span<const TWpisRozszerzenia> WierszeRozszerzenia(
     std::span<const TWpisRozszerzenia> indeks, std::string_view rozszerzenie) {
-  const auto [od, doN] =
-      std::ranges::equal_range(indeks, rozszerzenie, {}, &TWpisRozszerzenia::Tekst);
+  if (rozszerzenie.size() > NajdluzszeRozszerzenie) return {};
+  const auto [od, doN] = std::ranges::equal_range(indeks, KluczRozszerzenia(rozszerzenie), {},
+                                                  &TWpisRozszerzenia::Klucz);
   return {od, doN};
 }
 
@@ -45,20 +54,23 @@ consteval auto ZbudujIndeksRozszerzen() {
   static_assert(Tabela.size() <= UINT16_MAX, "a row number must fit the index's entries");
   std::array<TWpisRozszerzenia, Tabela.size()> wpisy{};
   for (std::size_t i = 0; i < Tabela.size(); ++i) {
-    wpisy[i] = {Tabela[i].Rozszerzenie, static_cast<std::uint16_t>(i)};
+    wpisy[i] = {indeks::KluczRozszerzenia(Tabela[i].Rozszerzenie.Tekst()),
+                static_cast<std::uint16_t>(i)};
   }
   std::ranges::sort(wpisy, indeks::Wczesniejszy);
   return wpisy;
 }
 
 // Whether the entries are in order, each with its row's extension, and every row has one.
+static_assert(sizeof(TOpisPliku::Rozszerzenie) - 1 == indeks::NajdluzszeRozszerzenie);
 template <std::size_t N>
 constexpr bool IndeksRozszerzenZgodny(const std::array<TOpisPliku, N>& tabela,
                                       const std::array<TWpisRozszerzenia, N>& wpisy) {
   std::array<bool, N> jest{};
   for (std::size_t e = 0; e < N; ++e) {
     const TWpisRozszerzenia& w = wpisy[e];
-    if (w.Wiersz >= N || jest[w.Wiersz] || w.Rozszerzenie != tabela[w.Wiersz].Rozszerzenie)
+    if (w.Wiersz >= N || jest[w.Wiersz] ||
+        w.Klucz != indeks::KluczRozszerzenia(tabela[w.Wiersz].Rozszerzenie.Tekst()))
       return false;
     if (e > 0 && !indeks::Wczesniejszy(wpisy[e - 1], w)) return false;
     jest[w.Wiersz] = true;

@@ -186,12 +186,13 @@ bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydac
   const std::string_view rozszerzenie = Klucz.Rozszerzenie.Tekst();
   // "10,20,30" in a .csv is not a WINAL file, nor "[" in a .json an INI file: a few printable
   // bytes are as likely the start of any text, and the name is the better witness.
-  // The key's own test first: it settles most binary files before the name is looked up.
-  const bool tekstNajpierw = !Kandydaci.empty() && CzyTekstowyKlucz(tekstKlucza) &&
-                             NazwaFormatuTekstowego(rozszerzenie, Suplement) &&
-                             std::ranges::none_of(Kandydaci, [&](const TOpisPliku* w) {
-                               return Rozstrzygajacy(w, rozszerzenie);
-                             });
+  // The name first: through the extension index it costs less than reading the whole key, which
+  // most binary files pass (bytes from 0x80 up count as text).
+  const bool tekstNajpierw =
+      !Kandydaci.empty() && NazwaFormatuTekstowego(rozszerzenie, Suplement) &&
+      CzyTekstowyKlucz(tekstKlucza) && std::ranges::none_of(Kandydaci, [&](const TOpisPliku* w) {
+        return Rozstrzygajacy(w, rozszerzenie);
+      });
   TKandydaci tekstowe;
   const auto dodajTekstowe = [&](std::span<const TOpisPliku> tabela) {
     KazdyWierszRozszerzenia(tabela, rozszerzenie,

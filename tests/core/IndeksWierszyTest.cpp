@@ -178,7 +178,7 @@ TEST(IndeksRozszerzen, TeSameWierszeCoPrzegladWierszPoWierszu) {
        {std::span<const TOpisPliku>(BazaTekstowa),
         std::span<const TOpisPliku>(SuplementTekstowy)}) {
     const std::vector<TOpisPliku> kopia(tabela.begin(), tabela.end());
-    std::vector<std::string> rozszerzenia = {"TX", "TXTX", "txt", "ZZZZZ", "0"};
+    std::vector<std::string> rozszerzenia = {"TX", "TXTX", "txt", "ZZZZZ", "0", "ZZZZZZZZ"};
     for (const TOpisPliku& w : tabela) rozszerzenia.emplace_back(w.Rozszerzenie.Tekst());
     for (const std::string& rozszerzenie : rozszerzenia) {
       std::vector<std::size_t> zIndeksem, wszystkie;
@@ -216,6 +216,6 @@ TEST(IndeksRozszerzen, SprawdzenieOdrzucaZepsutyIndeks) {
   dwaRazy[2] = dwaRazy[1];
   EXPECT_FALSE(IndeksRozszerzenZgodny(tabela, dwaRazy));
   auto obceRozszerzenie = dobry;
-  obceRozszerzenie[0].Rozszerzenie.Ustaw("D");
+  obceRozszerzenie[0].Klucz = indeks::KluczRozszerzenia("D");
   EXPECT_FALSE(IndeksRozszerzenZgodny(tabela, obceRozszerzenie));
 }
