@@ -1,5 +1,8 @@
 #include "text/Cp1250.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace cp1250 {
 
 namespace {
@@ -8,6 +11,11 @@ namespace {
 // whole; the length of the run at the start of `tekst`.
 std::size_t DlugoscAscii(std::string_view tekst) {
   std::size_t n = 0;
+  // Eight bytes at a time while none of them has its high bit set.
+  for (std::uint64_t slowo; n + sizeof slowo <= tekst.size(); n += sizeof slowo) {
+    std::memcpy(&slowo, tekst.data() + n, sizeof slowo);
+    if ((slowo & 0x8080808080808080u) != 0) break;
+  }
   while (n < tekst.size() && static_cast<unsigned char>(tekst[n]) < 0x80) ++n;
   return n;
 }

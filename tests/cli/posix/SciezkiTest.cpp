@@ -98,6 +98,32 @@ TEST(Sciezki, ObchodDajeKazdyPlikWPorzadkuBajtowAKazdeDowiazanieNieSledzone) {
 
 // The listing, or for a named path one look at it, tells a pipe from a file: it is refused
 // unopened, since opening it could wait for a writer.
+// Names that share their first eight bytes, are shorter than eight, or hold bytes from 0x80 up
+// come in the order of their bytes, as one thread and the output's order want them.
+TEST(Sciezki, NazwyWPorzadkuBajtowTakzeZeWspolnymPoczatkiem) {
+  TFolderTestowy folder;
+  const std::vector<std::string> posortowane = {"A",
+                                                "B",
+                                                "a",
+                                                "a\x01",
+                                                "ab",
+                                                "abcdefgh",
+                                                "abcdefgh0",
+                                                "abcdefghZ",
+                                                "abcdefghi",
+                                                "abcdefgi",
+                                                "zdj\xc4\x99"
+                                                "cie",
+                                                "\xc5\xbc"};
+  for (auto nazwa = posortowane.rbegin(); nazwa != posortowane.rend(); ++nazwa) {
+    folder.Zapisz(*nazwa, "x");
+  }
+  std::vector<std::string> oczekiwane;
+  for (const std::string& nazwa : posortowane)
+    oczekiwane.push_back((folder.Sciezka() / nazwa).string());
+  EXPECT_EQ(Przejdz(folder.Sciezka(), true).Pliki, oczekiwane);
+}
+
 TEST(Sciezki, PotokiZnalezionePoDrodzeLubNazwaneOdrzuconeBezOtwarcia) {
   const TFolderTestowy folder;
   const std::string plik = folder.Zapisz("a", "x");
