@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # Files per second of rozpoznik-cli -r over a generated tree of 200,000 small files (200 folders
-# of 1,000 files of mixed kinds), one thread against one per core, and the memory each takes.
-# Uses hyperfine when it is installed, plain `time` otherwise.
+# of 1,000 files of mixed kinds), one thread against one per core, each beside the floor of
+# system calls (rozpoznik-podloga) on as many threads, and the memory each takes. Uses hyperfine
+# when it is installed, plain `time` otherwise.
 #   bench/drzewo_rownolegle.sh [build folder]     (COUNT=n to change the number of files)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="${1:-$root/build}"
 cli="$build/cli/rozpoznik-cli"
+podloga="$build/bench/rozpoznik-podloga"
 count="${COUNT:-200000}"
-[ -x "$cli" ] || { echo "no $cli: build it first" >&2; exit 2; }
+watki=$(nproc)
+for program in "$cli" "$podloga"; do
+  [ -x "$program" ] || { echo "no $program: build it first" >&2; exit 2; }
+done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/rozpoznik-drzewo.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -26,9 +31,11 @@ echo "$count files in $work/drzewo on $(nproc) cores"
 
 if command -v hyperfine > /dev/null; then
   hyperfine --warmup 1 --runs 5 --ignore-failure --output=null \
+    --command-name 'floor' "$podloga $work/drzewo/f*" \
+    --command-name "floor -j $watki" "$podloga -j $watki $work/drzewo/f*" \
     --command-name 'rozpoznik-cli -j 1' "$cli -j 1 -r $work/drzewo" \
-    --command-name 'rozpoznik-cli' "$cli -r $work/drzewo"
+    --command-name "rozpoznik-cli -j $watki" "$cli -j $watki -r $work/drzewo"
 fi
-for jobs in 1 "$(nproc)"; do
+for jobs in 1 "$watki"; do
   /usr/bin/time -f "-j $jobs: %e s, %M KiB at most" "$cli" -j "$jobs" -r "$work/drzewo" > /dev/null || true
 done

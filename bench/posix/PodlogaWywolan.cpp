@@ -1,9 +1,9 @@
-// The floor for identifying a folder of files: list it, then for each file in sorted order open
+// The floor for identifying folders of files: list each, then for each file in sorted order open
 // it, ask its size, read its first 80 bytes and close it, and nothing else. rozpoznik-cli does the
 // same system calls per file and more work in between; comparing the two in one run shows what
 // that work costs. With -j N the sorted files are shared out among N threads in runs of 32, as
 // rozpoznik-cli -j N hands them out, so that its figure with threads has a fair denominator.
-//   rozpoznik-podloga [-j N] FOLDER
+//   rozpoznik-podloga [-j N] FOLDER...
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -19,6 +19,7 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -44,27 +45,32 @@ std::uint64_t Czytaj(int folder, const std::string& nazwa) {
 
 int main(int argc, char** argv) {
   unsigned watki = 1;
-  if (argc == 4 && std::string_view(argv[1]) == "-j") {
+  if (argc >= 3 && std::string_view(argv[1]) == "-j") {
     watki = static_cast<unsigned>(std::max(1L, std::strtol(argv[2], nullptr, 10)));
     argv += 2;
     argc -= 2;
   }
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: rozpoznik-podloga [-j N] FOLDER\n");
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: rozpoznik-podloga [-j N] FOLDER...\n");
     return 2;
   }
-  const int folder = ::open(argv[1], O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  DIR* const lista = folder < 0 ? nullptr : ::fdopendir(::dup(folder));
-  if (lista == nullptr) {
-    std::perror(argv[1]);
-    return 2;
+  std::vector<int> foldery;
+  std::vector<std::pair<int, std::string>> pliki;  // the folder's descriptor, the file's name
+  for (int a = 1; a < argc; ++a) {
+    const int folder = ::open(argv[a], O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* const lista = folder < 0 ? nullptr : ::fdopendir(::dup(folder));
+    if (lista == nullptr) {
+      std::perror(argv[a]);
+      return 2;
+    }
+    const std::size_t od = pliki.size();
+    while (const dirent* wpis = ::readdir(lista)) {
+      if (wpis->d_type == DT_REG) pliki.emplace_back(folder, wpis->d_name);
+    }
+    ::closedir(lista);
+    std::sort(pliki.begin() + static_cast<std::ptrdiff_t>(od), pliki.end());
+    foldery.push_back(folder);
   }
-  std::vector<std::string> nazwy;
-  while (const dirent* wpis = ::readdir(lista)) {
-    if (wpis->d_type == DT_REG) nazwy.emplace_back(wpis->d_name);
-  }
-  ::closedir(lista);
-  std::ranges::sort(nazwy);
 
   std::atomic<std::size_t> nastepna{0};
   std::atomic<std::uint64_t> suma{0};
@@ -72,9 +78,9 @@ int main(int argc, char** argv) {
     std::uint64_t moja = 0;
     for (;;) {
       const std::size_t od = nastepna.fetch_add(PlikowWPaczce);
-      if (od >= nazwy.size()) break;
-      const std::size_t doN = std::min(nazwy.size(), od + PlikowWPaczce);
-      for (std::size_t i = od; i < doN; ++i) moja += Czytaj(folder, nazwy[i]);
+      if (od >= pliki.size()) break;
+      const std::size_t doN = std::min(pliki.size(), od + PlikowWPaczce);
+      for (std::size_t i = od; i < doN; ++i) moja += Czytaj(pliki[i].first, pliki[i].second);
     }
     suma += moja;
   };
@@ -82,8 +88,8 @@ int main(int argc, char** argv) {
   for (unsigned i = 1; i < watki; ++i) pozostale.emplace_back(pracuj);
   pracuj();
   for (std::thread& w : pozostale) w.join();
-  ::close(folder);
-  std::printf("%zu files, byte sum %llu\n", nazwy.size(),
+  for (const int folder : foldery) ::close(folder);
+  std::printf("%zu files, byte sum %llu\n", pliki.size(),
               static_cast<unsigned long long>(suma.load()));
   return 0;
 }
