@@ -42,8 +42,17 @@ constexpr bool Wczesniejszy(const TWpisRozszerzenia& a, const TWpisRozszerzenia&
 constexpr std::span<const TWpisRozszerzenia> WierszeRozszerzenia(
     std::span<const TWpisRozszerzenia> indeks, std::string_view rozszerzenie) {
   if (rozszerzenie.size() > NajdluzszeRozszerzenie) return {};
-  const auto [od, doN] = std::ranges::equal_range(indeks, KluczRozszerzenia(rozszerzenie), {},
-                                                  &TWpisRozszerzenia::Klucz);
+  // The classic algorithm: clang 14 can't take libstdc++ 12's ranges::equal_range apart.
+  const std::uint64_t klucz = KluczRozszerzenia(rozszerzenie);
+  struct TPorownanie {
+    constexpr bool operator()(const TWpisRozszerzenia& w, std::uint64_t k) const {
+      return w.Klucz < k;
+    }
+    constexpr bool operator()(std::uint64_t k, const TWpisRozszerzenia& w) const {
+      return k < w.Klucz;
+    }
+  };
+  const auto [od, doN] = std::equal_range(indeks.begin(), indeks.end(), klucz, TPorownanie{});
   return {od, doN};
 }
 
@@ -57,7 +66,7 @@ consteval auto ZbudujIndeksRozszerzen() {
     wpisy[i] = {indeks::KluczRozszerzenia(Tabela[i].Rozszerzenie.Tekst()),
                 static_cast<std::uint16_t>(i)};
   }
-  std::ranges::sort(wpisy, indeks::Wczesniejszy);
+  std::sort(wpisy.begin(), wpisy.end(), indeks::Wczesniejszy);
   return wpisy;
 }
 
