@@ -11,12 +11,9 @@
 //
 // Input: one byte n, then n bytes of the file's name, then the file's content.
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <span>
@@ -29,17 +26,10 @@
 #include "engine/Rozpoznanie.h"
 #include "engine/Sondy.h"
 #include "engine/TrescTekstu.h"
+#include "fuzz/FolderProcesu.h"
 #include "text/Cp1250.h"
 
 namespace {
-
-void Sprawdz(bool warunek) {
-  if (!warunek) std::abort();
-}
-
-// A folder of this process's own, for the one file of each input. Its name is a plain array, so
-// that it outlives the destructors that run at exit before the folder is removed.
-char Folder[] = "/tmp/rozpoznik-fuzz-XXXXXX";
 
 std::string Szesnastkowo(std::string_view bajty) {
   std::string wynik;
@@ -122,8 +112,7 @@ TKandydaci WedlugRegul(const std::vector<std::size_t>& sygnatury, std::size_t tr
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  Sprawdz(::mkdtemp(Folder) != nullptr);
-  std::atexit([] { ::rmdir(Folder); });
+  UtworzFolderProcesu();
   return 0;
 }
 
@@ -137,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   std::ranges::replace(nazwa, '/', '_');
   std::ranges::replace(nazwa, '\0', '_');
   const std::string_view tresc = wejscie.substr(1 + dlugoscNazwy);
-  const std::string sciezka = std::string(Folder) + "/" + nazwa;
+  const std::string sciezka = SciezkaWFolderzeProcesu(nazwa);
   std::ofstream(sciezka, std::ios::binary)
       .write(tresc.data(), static_cast<std::streamsize>(tresc.size()));
 

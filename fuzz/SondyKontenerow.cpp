@@ -9,21 +9,14 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <string_view>
 
 #include "catalogue/SuplementKontenerow.h"
+#include "fuzz/FolderProcesu.h"
 
 namespace {
-
-void Sprawdz(bool warunek) {
-  if (!warunek) std::abort();
-}
-
-// A folder of this process's own; a plain array, so that it outlives the destructors at exit.
-char Folder[] = "/tmp/rozpoznik-fuzz-sondy-XXXXXX";
 
 struct TSonda {
   TCzytanieSondy Czytaj;
@@ -36,8 +29,7 @@ constexpr TSonda Sondy[] = {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  Sprawdz(::mkdtemp(Folder) != nullptr);
-  std::atexit([] { ::rmdir(Folder); });
+  UtworzFolderProcesu();
   return 0;
 }
 
@@ -45,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   if (rozmiar == 0) return 0;
   const TSonda& sonda = Sondy[dane[0] % std::size(Sondy)];
   const std::string_view tresc(reinterpret_cast<const char*>(dane) + 1, rozmiar - 1);
-  const std::string sciezka = std::string(Folder) + "/plik";
+  const std::string sciezka = SciezkaWFolderzeProcesu("plik");
   std::ofstream(sciezka, std::ios::binary)
       .write(tresc.data(), static_cast<std::streamsize>(tresc.size()));
 
