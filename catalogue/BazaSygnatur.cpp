@@ -5,6 +5,7 @@
 #include "catalogue/IndeksWierszy.h"
 #include "catalogue/Katalog.h"
 #include "catalogue/WierszeWzorcow.h"
+#include "catalogue/ZakresySzukania.h"
 #include "catalogue/ZasadyKatalogu.h"
 
 namespace {
@@ -524,3 +525,5 @@ static_assert(!SprawdzajKatalog || IndeksZgodnyZTabela(BazaSygnatur, DaneIndeksu
 }  // namespace
 
 constexpr TIndeksWierszy IndeksBazySygnatur = DaneIndeksu.Widok();
+
+constexpr TZakresySzukania ZakresySzukaniaBazySygnatur = ZbudujZakresySzukania(BazaSygnatur);

@@ -7,6 +7,8 @@
 #include "catalogue/Katalog.h"
 #include "cli/Csv.h"
 #include "cli/Json.h"
+#include "cli/Programy.h"
+#include "cli/TekstyWiersza.h"
 #include "cli/Wyjasnienie.h"
 #include "cli/Wyswietlanie.h"
 #include "text/Cp1250.h"
@@ -14,30 +16,6 @@
 namespace {
 
 constexpr std::size_t BajtowWOpisieNierozpoznanego = 10;
-
-// The catalogue separates program names with single carriage returns.
-constexpr char SeparatorProgramow = '\r';
-
-template <typename F>
-void KazdyProgram(std::string_view programy, F&& zrob) {
-  while (!programy.empty()) {
-    const std::size_t koniec = programy.find(SeparatorProgramow);
-    zrob(programy.substr(0, koniec));
-    if (koniec == std::string_view::npos) break;
-    programy.remove_prefix(koniec + 1);
-  }
-}
-
-// The program names in UTF-8, joined by `laczenie`, appended; false when there are none.
-bool DopiszProgramy(std::string& Wyjscie, const TOpisPliku& kandydat, std::string_view laczenie) {
-  bool pierwszy = true;
-  KazdyProgram(kandydat.Programy.Tekst(), [&](std::string_view program) {
-    if (!pierwszy) Wyjscie += laczenie;
-    cp1250::DopiszUtf8(Wyjscie, program);
-    pierwszy = false;
-  });
-  return !pierwszy;
-}
 
 // Numbers are written in place: a text of their own for each would be one allocation per field.
 template <typename TLiczba>
@@ -54,16 +32,17 @@ void DopiszKandydata(std::string& Wyjscie, std::size_t numer, const TOpisPliku* 
   DopiszLiczbe(Wyjscie, numer);
   Wyjscie += ". ";
   const std::size_t szerokosc = Wyjscie.size() - poczatek;
+  const TTekstyWiersza& teksty = TekstyWiersza(*kandydat);
   Wyjscie += "type: ";
-  cp1250::DopiszUtf8(Wyjscie, kandydat->Typ.Tekst());
+  Wyjscie += teksty.Typ;
   Wyjscie += '\n';
   Wyjscie.append(szerokosc, ' ');
   Wyjscie += "category: ";
-  cp1250::DopiszUtf8(Wyjscie, kandydat->Kategoria.Tekst());
+  Wyjscie += teksty.Kategoria;
   Wyjscie += '\n';
   Wyjscie.append(szerokosc, ' ');
   Wyjscie += "programs: ";
-  if (!DopiszProgramy(Wyjscie, *kandydat, ", ")) Wyjscie += "(none)";
+  Wyjscie += teksty.Programy;
   Wyjscie += '\n';
   if (!Wyjasnij) return;
   const std::string wciecie(szerokosc, ' ');

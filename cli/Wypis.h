@@ -11,7 +11,8 @@
 // The path on its own line, followed by the word "[mismatch]" when its extension is not among
 // its candidates', then for each candidate its type, category and programs, and with `Wyjasnij`
 // what it matched; or one line saying that the file was not recognised, with its first 10 bytes,
-// extension and size.
+// extension and size. The candidates are rows that live as long as the program, as the
+// catalogue's do.
 void DopiszOpis(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik,
                 bool Wyjasnij = false);
 

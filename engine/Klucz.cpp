@@ -1,10 +1,12 @@
 #include "engine/Klucz.h"
 
 #include <array>
+#include <optional>
 #include <span>
 
 #include "text/Cp1250.h"
 #include "text/Szesnastkowo.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -17,14 +19,25 @@ void ZapiszTekstSzesnastkowy(std::span<const unsigned char> bajty, std::string& 
 }
 
 // Only the piece after the path's last separator can hold the extension, and UTF-8 never uses an
-// ASCII byte inside another character, so that piece alone is converted.
+// ASCII byte inside another character, so that piece alone is read: converted to the code page
+// as cp1250::ZUtf8 converts, upper-cased as PobierzRozszerzenie does, and only as far as the
+// field holds. Nothing is allocated for it: this runs for every file.
 void UstawRozszerzenie(TOpisPliku& Klucz, std::string_view Sciezka) {
   const std::size_t granica = Sciezka.find_last_of(".\\:/");
   if (granica == std::string_view::npos || Sciezka[granica] != '.') {
     Klucz.Rozszerzenie.Ustaw({});
     return;
   }
-  Klucz.Rozszerzenie.Ustaw(PobierzRozszerzenie(cp1250::ZUtf8(Sciezka.substr(granica))));
+  const std::string_view utf8 = Sciezka.substr(granica + 1);
+  std::array<char, sizeof(Klucz.Rozszerzenie.Znaki)> rozszerzenie;
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < utf8.size() && n < rozszerzenie.size();) {
+    const std::optional<char32_t> znak = utf8::CzytajZnak(utf8, i);
+    const std::optional<unsigned char> bajt = znak ? cp1250::Bajt(*znak) : std::nullopt;
+    const char c = bajt ? static_cast<char>(*bajt) : '?';
+    rozszerzenie[n++] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+  Klucz.Rozszerzenie.Ustaw({rozszerzenie.data(), n});
 }
 
 void UstawKlucz(std::span<const unsigned char> bajty, std::int64_t rozmiar,

@@ -10,6 +10,7 @@
 
 #include "catalogue/Katalog.h"
 #include "catalogue/TOpisPliku.h"
+#include "catalogue/ZakresySzukania.h"
 #include "engine/PlikDoOdczytu.h"
 #include "engine/Sonda.h"
 
@@ -97,6 +98,11 @@ void WypelnijListy(const TKandydaci& Kandydaci, TListaTekstow& ListaTypow,
 // Search by halving for a row whose signature begins the key; -1 when the probes meet none.
 // A fitting row off the probe path is not found.
 int SzukajSygnatury(const TOpisPliku& Klucz, std::span<const TOpisPliku> Tabela);
+
+// The same search, from the bounds its first steps leave for a key of this first byte in this
+// table (ZbudujZakresySzukania): it probes the same rows after them and lands on the same row.
+int SzukajSygnatury(const TOpisPliku& Klucz, std::span<const TOpisPliku> Tabela,
+                    TZakresSzukania Zakres);
 
 // Whether the shorter of the two signatures begins the longer one.
 bool ZgodnyPrefiks(const TOpisPliku& a, const TOpisPliku& b);

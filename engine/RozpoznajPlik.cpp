@@ -36,9 +36,11 @@ int NajdluzszaZgodnaSygnatura(const TOpisPliku& Klucz, std::span<const TWpisInde
 void DodajZBazySygnatur(const TOpisPliku& Klucz, TKandydaci& kandydaci) {
   // Every row that can fit the key is among these, so the rows behind and before the one the
   // search lands on are looked for here alone.
-  const std::span<const TWpisIndeksu> wiersze =
-      IndeksBazySygnatur.Grupa(indeks::GrupaKlucza(Klucz.Sygnatura.Tekst()));
-  int n = SzukajSygnatury(Klucz, BazaSygnatur);
+  const std::size_t grupa = indeks::GrupaKlucza(Klucz.Sygnatura.Tekst());
+  const std::span<const TWpisIndeksu> wiersze = IndeksBazySygnatur.Grupa(grupa);
+  int n = grupa < ZakresySzukaniaBazySygnatur.size()
+              ? SzukajSygnatury(Klucz, BazaSygnatur, ZakresySzukaniaBazySygnatur[grupa])
+              : SzukajSygnatury(Klucz, BazaSygnatur);
   // The search stops at a row that the short key of a short file begins, too.
   if (n != -1 && !Miesci(Klucz, BazaSygnatur[static_cast<std::size_t>(n)])) n = -1;
   if (n == -1) n = NajdluzszaZgodnaSygnatura(Klucz, wiersze);
@@ -125,20 +127,37 @@ bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydac
 
 }  // namespace
 
-int SzukajSygnatury(const TOpisPliku& Klucz, std::span<const TOpisPliku> Tabela) {
-  std::ptrdiff_t dol = -1;
-  auto gora = static_cast<std::ptrdiff_t>(Tabela.size());
+namespace {
+
+int SzukajMiedzy(const TOpisPliku& Klucz, std::span<const TOpisPliku> Tabela, std::ptrdiff_t dol,
+                 std::ptrdiff_t gora) {
+  const std::string_view klucz = Klucz.Sygnatura.Tekst();
   while (gora > dol + 1) {
     const std::ptrdiff_t srodek = (dol + gora) / 2;
-    const TOpisPliku& wiersz = Tabela[static_cast<std::size_t>(srodek)];
-    if (ZgodnyPrefiks(wiersz, Klucz)) return static_cast<int>(srodek);
-    if (SygnaturaNieWieksza(wiersz, Klucz)) {
+    const std::string_view wiersz = Tabela[static_cast<std::size_t>(srodek)].Sygnatura.Tekst();
+    // One pass makes both of the search's tests: no difference within the shorter text is
+    // ZgodnyPrefiks, and otherwise the first difference orders the two as SygnaturaNieWieksza.
+    const std::size_t n = std::min(wiersz.size(), klucz.size());
+    const auto [w, k] = std::mismatch(wiersz.begin(), wiersz.begin() + n, klucz.begin());
+    if (w == wiersz.begin() + n) return static_cast<int>(srodek);
+    if (static_cast<unsigned char>(*w) < static_cast<unsigned char>(*k)) {
       dol = srodek;
     } else {
       gora = srodek;
     }
   }
   return -1;
+}
+
+}  // namespace
+
+int SzukajSygnatury(const TOpisPliku& Klucz, std::span<const TOpisPliku> Tabela) {
+  return SzukajMiedzy(Klucz, Tabela, -1, static_cast<std::ptrdiff_t>(Tabela.size()));
+}
+
+int SzukajSygnatury(const TOpisPliku& Klucz, std::span<const TOpisPliku> Tabela,
+                    TZakresSzukania Zakres) {
+  return SzukajMiedzy(Klucz, Tabela, Zakres.Dol, Zakres.Gora);
 }
 
 bool RozpoznajPlik(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, TKandydaci& Kandydaci,

@@ -8,8 +8,9 @@ void Rozpoznaj(TPlikDoOdczytu& Plik, TRozpoznanie& Wynik, const TSuplement& Supl
   Wynik.Kandydaci.clear();
   Wynik.Sondy.clear();
   const std::string_view sciezka = Plik.Sciezka();
-  const std::size_t separator = sciezka.find_last_of("/\\");
-  Wynik.Nazwa.assign(separator == std::string_view::npos ? sciezka : sciezka.substr(separator + 1));
+  const auto separator = [](char c) { return c == '/' || c == '\\'; };
+  Wynik.Nazwa.assign(std::find_if(sciezka.rbegin(), sciezka.rend(), separator).base(),
+                     sciezka.end());
   if (!Plik.Otwarty()) {
     Wynik.Odczyt = {};
     Wynik.OpisBledu = Plik.OpisBledu();

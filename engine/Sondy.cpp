@@ -16,9 +16,17 @@ bool PoZerach(std::string_view tekstKlucza) {
          tekstKlucza.find_first_not_of('0') >= 2 * ZeraNaPoczatku;
 }
 
-bool MozeBiec(const TKiedySonda& kiedy, std::string_view tekstKlucza, bool nicNiePasowalo) {
-  return (!kiedy.Poczatek.empty() && PasujePoczatek(tekstKlucza, kiedy.Poczatek)) ||
-         (kiedy.PoZerach && PoZerach(tekstKlucza)) || (kiedy.GdyNicInnego && nicNiePasowalo);
+// What every probe's condition asks of the key beside its own leading digits, worked out once
+// for all the probes.
+struct TStanKlucza {
+  std::string_view Tekst;
+  bool PoZerach;
+  bool NicNiePasowalo;
+};
+
+bool MozeBiec(const TKiedySonda& kiedy, const TStanKlucza& klucz) {
+  return (!kiedy.Poczatek.empty() && PasujePoczatek(klucz.Tekst, kiedy.Poczatek)) ||
+         (kiedy.PoZerach && klucz.PoZerach) || (kiedy.GdyNicInnego && klucz.NicNiePasowalo);
 }
 
 // The bytes of the key that let the probe run: its answer stands on them as well as on its mark.
@@ -111,10 +119,10 @@ std::size_t PrzypieteZnaku(std::string_view Znak) {
 void DodajZSond(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, std::span<const TSonda> Sondy,
                 TKandydaci& Kandydaci, TWynikiSond& Wyniki) {
   const std::string_view tekstKlucza = Klucz.Sygnatura.Tekst();
-  const bool nicNiePasowalo = Kandydaci.empty();
+  const TStanKlucza klucz{tekstKlucza, PoZerach(tekstKlucza), Kandydaci.empty()};
   std::int64_t przeczytane = 0;
   for (const TSonda& sonda : Sondy) {
-    if (!MozeBiec(sonda.Kiedy, tekstKlucza, nicNiePasowalo)) continue;
+    if (!MozeBiec(sonda.Kiedy, klucz)) continue;
     const std::int64_t koszt = NajwiecejBajtow(sonda) + static_cast<std::int64_t>(BajtyDoPokazania);
     if (przeczytane + koszt > LimitOdczytuSond) continue;
     przeczytane += koszt;

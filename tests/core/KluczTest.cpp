@@ -9,7 +9,6 @@
 #include "engine/Klucz.h"
 #include "tests/core/Kandydaci.h"
 #include "tests/core/PlikiTestowe.h"
-#include "text/Cp1250.h"
 
 namespace {
 
@@ -94,15 +93,19 @@ TEST_F(ZbudujKluczTest, NazwyPlikowZPolskimiLiterami) {
   EXPECT_EQ(utf8.Klucz.Rozszerzenie.Tekst(), "\xBF\xF3\xB3W");
 }
 
-// An overlong form is not the character it imitates: no dot hides in "<C0 AE>", and no NUL
-// byte comes out of "<C0 80>".
 // The key's extension comes from the name read as strict UTF-8: an overlong form or a surrogate
-// is no character, so it can't imitate a dot or a NUL. (Windows can't even name such a file, so
-// the name is given as the key builder reads it.)
-TEST(PobierzRozszerzenie, NadmiarowyZapisUtf8NieDajeRozszerzenia) {
-  EXPECT_EQ(PobierzRozszerzenie(cp1250::ZUtf8("overlong\xC0\xAEpng")), "");
-  EXPECT_EQ(PobierzRozszerzenie(cp1250::ZUtf8("nul.\xC0\x80")), "??");
-  EXPECT_EQ(PobierzRozszerzenie(cp1250::ZUtf8("s.\xED\xA0\x80z")), "???Z");
+// is no character, so it can't imitate a dot or a NUL. A name that can't be opened still gives
+// its extension, so these are asked of names no file has (Windows can't even name such a file).
+TEST_F(ZbudujKluczTest, NadmiarowyZapisUtf8NieDajeRozszerzenia) {
+  const auto rozszerzenie = [&](const std::string& nazwa) {
+    return std::string(ZbudujKlucz(folder_.Sciezka(nazwa)).Klucz.Rozszerzenie.Tekst());
+  };
+  EXPECT_EQ(rozszerzenie("overlong\xC0\xAEpng"), "");
+  EXPECT_EQ(rozszerzenie("nul.\xC0\x80"), "??");
+  EXPECT_EQ(rozszerzenie("s.\xED\xA0\x80z"), "???Z");
+  // Six characters of the code page, however many bytes of UTF-8 they took.
+  EXPECT_EQ(rozszerzenie("plik.żółwiątko"), "\xBF\xF3\xB3WI\xB9");
+  EXPECT_EQ(rozszerzenie("plik.tar.Gz"), "GZ");
 }
 
 TEST_F(ZbudujKluczTest, RozszerzenieKluczaUcinaneDoSzesciuZnakow) {

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
+#include <string>
 #include <vector>
 
+#include "catalogue/IndeksWierszy.h"
 #include "catalogue/Katalog.h"
 #include "engine/ObslugaBaz.h"
 #include "tests/core/Kandydaci.h"
@@ -76,4 +79,45 @@ TEST(SzukajSygnatury, NajwyzejDziewiecProb) {
       EXPECT_LE(SciezkaProb(KluczZHex(hex, "")).size(), 9u) << hex;
     }
   }
+}
+
+// The lookup starts the search where its first steps leave it for the key's first byte. From
+// there it must land where the whole search lands, for keys that fit a row (at the row's length
+// and at full length), keys that pass between rows, and random keys of every first byte.
+TEST(SzukajSygnatury, OdZakresuPierwszegoBajtuJakOdCalejTabeli) {
+  std::vector<std::string> klucze;
+  for (const TOpisPliku& wiersz : BazaSygnatur) {
+    for (const char dopelnienie : {'0', '7', 'F'}) {
+      std::string hex(wiersz.Sygnatura.Tekst());
+      klucze.push_back(hex);
+      hex.resize(160, dopelnienie);
+      klucze.push_back(hex);
+      hex.resize(3);  // one digit past the first byte
+      klucze.push_back(hex);
+    }
+  }
+  std::mt19937 los(9);
+  std::uniform_int_distribution<int> cyfra(0, 15);
+  for (int bajt = 0; bajt < 256; ++bajt) {
+    for (int i = 0; i < 20; ++i) {
+      std::string hex = {"0123456789ABCDEF"[bajt / 16], "0123456789ABCDEF"[bajt % 16]};
+      for (int d = 0; d < 2 * i; ++d) hex += "0123456789ABCDEF"[cyfra(los)];
+      klucze.push_back(hex);
+    }
+  }
+  for (const std::string& hex : klucze) {
+    const TOpisPliku klucz = KluczZHex(hex, "");
+    const std::size_t bajt = indeks::GrupaKlucza(hex);
+    ASSERT_LT(bajt, ZakresySzukaniaBazySygnatur.size()) << hex;
+    const TZakresSzukania zakres = ZakresySzukaniaBazySygnatur[bajt];
+    EXPECT_EQ(SzukajSygnatury(klucz, BazaSygnatur, zakres), SzukajSygnatury(klucz, BazaSygnatur))
+        << hex;
+  }
+  // The bounds spare the search most of its steps: over all first bytes, they leave fewer than a
+  // tenth of the rows on average. (The byte of the first row probed leaves them all.)
+  std::size_t szerokosc = 0;
+  for (const TZakresSzukania& z : ZakresySzukaniaBazySygnatur) {
+    szerokosc += static_cast<std::size_t>(z.Gora - z.Dol - 1);
+  }
+  EXPECT_LT(szerokosc, ZakresySzukaniaBazySygnatur.size() * RozmiarBazySygnatur / 10);
 }
