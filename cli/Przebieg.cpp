@@ -1,5 +1,6 @@
 #include "cli/Przebieg.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -85,6 +86,30 @@ class TWyjscie {
 
 using TPaczka = std::vector<TZadanie>;
 
+// The paths of files whose results came back, kept for their storage: a new file's path is
+// written into one of them rather than into a fresh allocation. Used by the walking thread
+// alone, which also takes the results; holds no more than can be in flight at once.
+class TZapasSciezek {
+ public:
+  std::string Wez(std::string_view Sciezka) {
+    std::string wynik;
+    if (!wolne_.empty()) {
+      wynik = std::move(wolne_.back());
+      wolne_.pop_back();
+    }
+    wynik.assign(Sciezka);
+    return wynik;
+  }
+
+  void Oddaj(std::string&& Sciezka) {
+    if (wolne_.size() < Najwiecej) wolne_.push_back(std::move(Sciezka));
+  }
+
+ private:
+  static constexpr std::size_t Najwiecej = PlikowWPaczce * (OknoPaczek + 1);
+  std::vector<std::string> wolne_;
+};
+
 // The files of a batch write into one text, not each into a text of its own.
 struct TWynikiPaczki {
   std::string Wyjscie;
@@ -99,10 +124,13 @@ class TIdentyfikacja {
   TWynikiPaczki operator()(TPaczka& Paczka) {
     TWynikiPaczki wyniki;
     wyniki.Pliki.reserve(Paczka.size());
+    // As much as the longest batch so far took, so that the text is not grown piece by piece.
+    wyniki.Wyjscie.reserve(najdluzszeWyjscie_);
     for (TZadanie& zadanie : Paczka) {
       wyniki.Pliki.push_back(Zidentyfikuj(zadanie, wyniki.Wyjscie));
       wyniki.Pliki.back().KoniecWyjscia = wyniki.Wyjscie.size();
     }
+    najdluzszeWyjscie_ = std::max(najdluzszeWyjscie_, wyniki.Wyjscie.size());
     return wyniki;
   }
 
@@ -175,6 +203,7 @@ class TIdentyfikacja {
 
   const TUstawienia& ustawienia_;
   TRozpoznanie rozpoznanie_;
+  std::size_t najdluzszeWyjscie_ = 0;
 };
 
 unsigned LiczbaWatkow(unsigned zadana) {
@@ -191,6 +220,8 @@ int Uruchom(const std::vector<std::string>& Sciezki, const TUstawienia& Ustawien
   TWyjscie wyjscie(postep);
   TPodsumowanie podsumowanie;
   int kod = WszystkoRozpoznane;
+
+  TZapasSciezek zapas;
 
   if (Ustawienia.Format == TFormat::Csv) wyjscie.Dopisz(std::string(NaglowekCsv));
   const auto odbierz = [&](TWynikiPaczki& wyniki) {
@@ -211,18 +242,24 @@ int Uruchom(const std::vector<std::string>& Sciezki, const TUstawienia& Ustawien
       wyjscie.Dopisz(wyjsciePliku);
       postep.Plik(wynik.Sciezka);
     }
+    for (TWynikPliku& wynik : wyniki.Pliki) zapas.Oddaj(std::move(wynik.Sciezka));
   };
   {
     TRownolegle<TPaczka, TWynikiPaczki> rownolegle(
         LiczbaWatkow(Ustawienia.Watki), OknoPaczek, [&] { return TIdentyfikacja(Ustawienia); },
         odbierz);
     TPaczka paczka;
+    paczka.reserve(PlikowWPaczce);
     const auto dodaj = [&](TZadanie&& zadanie) {
       paczka.push_back(std::move(zadanie));
       if (paczka.size() < PlikowWPaczce) return;
       rownolegle.Dodaj(std::exchange(paczka, {}));
+      paczka.reserve(PlikowWPaczce);
     };
-    const auto naPlik = [&](TPlikDoRozpoznania&& plik) { dodaj({std::move(plik), {}, {}}); };
+    const auto naPlik = [&](const std::shared_ptr<const TFolder>& folder, std::string&& nazwa,
+                            const std::string& sciezka) {
+      dodaj({{folder, std::move(nazwa), zapas.Wez(sciezka)}, {}, {}});
+    };
     const auto naDowiazanie = [&](const std::string& sciezka, const std::string& cel) {
       dodaj({{nullptr, {}, sciezka}, {}, cel});
     };

@@ -75,7 +75,7 @@ class TPrzejscie {
   void Odwiedz(const TPoziom& poziom, TWpisFolderu&& wpis) {
     switch (wpis.Rodzaj) {
       case TRodzajWpisu::Plik:
-        naPlik_({poziom.Folder, std::move(wpis.Nazwa), sciezka_});
+        naPlik_(poziom.Folder, std::move(wpis.Nazwa), sciezka_);
         break;
       case TRodzajWpisu::Dowiazanie: {
         std::string blad;
@@ -163,7 +163,7 @@ void PrzejdzSciezke(const std::string& Sciezka, bool Rekurencyjnie, const TNaPli
     return;
   }
   if (*rodzaj != TRodzajWpisu::Folder) {
-    NaPlik({nullptr, {}, Sciezka});
+    NaPlik(nullptr, {}, Sciezka);
     return;
   }
   if (!Rekurencyjnie) {

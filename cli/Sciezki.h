@@ -20,7 +20,11 @@ struct TPlikDoRozpoznania {
 // a symbolic link; a path the user named, through one. The opening takes the path over.
 TPlikDoOdczytu Otworz(TPlikDoRozpoznania Plik);
 
-using TNaPlik = std::function<void(TPlikDoRozpoznania&& Plik)>;
+// A file found: the folder that listed it (empty for a path the user named), its name there, and
+// its path, which lasts only for the call: a caller that keeps many paths can put each into
+// storage of its own choosing.
+using TNaPlik = std::function<void(const std::shared_ptr<const TFolder>& Folder,
+                                   std::string&& Nazwa, const std::string& Sciezka)>;
 // A symbolic link found in a folder, with its target as the link holds it.
 using TNaDowiazanie = std::function<void(const std::string& Sciezka, const std::string& Cel)>;
 using TNaBlad = std::function<void(const std::string& Sciezka, const std::string& Opis)>;

@@ -32,9 +32,9 @@ TZebrane Przejdz(const fs::path& sciezka, bool rekurencyjnie,
   TZebrane z;
   PrzejdzSciezke(
       sciezka.string(), rekurencyjnie,
-      [&](TPlikDoRozpoznania&& p) {
-        z.Pliki.push_back(p.Sciezka);
-        if (poPliku) poPliku(p);
+      [&](const std::shared_ptr<const TFolder>& folder, std::string&& nazwa, const std::string& s) {
+        z.Pliki.push_back(s);
+        if (poPliku) poPliku({folder, std::move(nazwa), s});
       },
       [&](const std::string& s, const std::string& cel) {
         z.Dowiazania.push_back(s + " -> " + cel);
