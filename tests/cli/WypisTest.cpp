@@ -79,6 +79,26 @@ TEST(Opis, ZnakiSterujaceSciezkiNieDocierajaDoTerminala) {
   EXPECT_EQ(DoWyswietlenia("\xC0\x9B\xE0\x80\x9B\xE2\x80"), "\\xC0\\x9B\\xE0\\x80\\x9B\\xE2\\x80");
 }
 
+// Printable ASCII is let through eight bytes at a time: a byte just outside it must be caught at
+// every place within those eight and in the bytes after them.
+TEST(Opis, BajtTuzPozaDrukowalnymiZlapanyWKazdymMiejscu) {
+  const std::string tlo = "abcdefghijklmnopqrst";
+  for (std::size_t i = 0; i < tlo.size(); ++i) {
+    for (const auto& [bajt, pokazany] : {std::pair<char, std::string>{'\x1F', "\\x1F"},
+                                         {'\x7F', "\\x7F"},
+                                         {'\x80', "\\x80"},
+                                         {'\xFF', "\\xFF"},
+                                         {'\x00', "\\x00"},
+                                         {' ', " "},
+                                         {'~', "~"}}) {
+      std::string nazwa = tlo;
+      nazwa[i] = bajt;
+      const std::string oczekiwany = tlo.substr(0, i) + pokazany + tlo.substr(i + 1);
+      EXPECT_EQ(DoWyswietlenia(nazwa), oczekiwany) << i;
+    }
+  }
+}
+
 TEST(Opis, RozszerzenieNierozpoznanegoPlikuZUcieczkaJakSciezka) {
   for (const char* nazwa : {"x.\x1B[2J", "y.\nFAKE", "z.\x1B]0;T\x07"}) {
     std::string wyjscie;
