@@ -4,7 +4,9 @@
 # files of mixed kinds (images, archives, documents, executables, text, unknown binary data).
 # `-j 1` is set against the floor on one thread, the default (a thread per processor) against
 # the floor on as many threads. Uses hyperfine when it is installed, plain `time` otherwise.
-# With PERF=1 it then profiles `-j 1` over the same files and lists where its time goes.
+# With ROUNDS=n it then times the floor and the program in n rounds taken in turn (na_zmiane.py),
+# each against its own round's floor, which the machine's drift between runs can't skew. With
+# PERF=1 it then profiles `-j 1` over the same files and lists where its time goes.
 #   apt-get install hyperfine linux-perf
 #   bench/porownaj_z_file.sh [build folder]     (COUNT=n to change the number of files)
 set -euo pipefail
@@ -61,6 +63,12 @@ else
   echo "rozpoznik-cli:"; time "$cli" -r "$work/pliki" > /dev/null || true
   echo "rozpoznik-cli --json:"; time "$cli" --json -r "$work/pliki" > /dev/null || true
   echo "file -b:"; time file -b -f "$work/lista" > /dev/null
+fi
+
+if [ "${ROUNDS:-0}" -gt 0 ]; then
+  echo "-j 1 against the floor on one thread, then the default against the floor on $watki:"
+  "$root/bench/na_zmiane.py" "$ROUNDS" "$podloga $work/pliki" "$cli -j 1 -r $work/pliki"
+  "$root/bench/na_zmiane.py" "$ROUNDS" "$podloga -j $watki $work/pliki" "$cli -r $work/pliki"
 fi
 
 if [ "${PERF:-0}" = 1 ]; then

@@ -226,10 +226,11 @@ bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydac
       CzyTekstowyKlucz(tekstKlucza) && std::ranges::none_of(Kandydaci, [&](const TOpisPliku* w) {
         return Rozstrzygajacy(w, rozszerzenie);
       });
-  TKandydaci tekstowe;
+  // The text rows go behind the signatures' first, as the catalogue has them.
+  const std::size_t przedTekstowymi = Kandydaci.size();
   const auto dodajTekstowe = [&](std::span<const TOpisPliku> tabela) {
     KazdyWierszRozszerzenia(tabela, rozszerzenie,
-                            [&](const TOpisPliku& wiersz) { tekstowe.push_back(&wiersz); });
+                            [&](const TOpisPliku& wiersz) { Kandydaci.push_back(&wiersz); });
   };
   // A name without an extension says nothing, so the content is heard even when a signature of a
   // few printable bytes fitted: its lines tell JSON from an INI file where "[" can't. A signature
@@ -244,15 +245,17 @@ bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydac
       CzyPlikTekstowy(*Plik)) {
     const TOpisPliku* zTresci = rozszerzenie.empty() ? WierszZTresci(*Plik, Suplement) : nullptr;
     if (zTresci != nullptr) {
-      tekstowe.push_back(zTresci);
+      Kandydaci.push_back(zTresci);
     } else if (!tekstBezNazwy) {
       dodajTekstowe(BazaTekstowa);
       if (tekstNajpierw || !suplementZnalazl) dodajTekstowe(Suplement.Tekstowe);
     }
   }
-  // Behind the signatures, as the catalogue has them, or before them when the name decides.
-  Kandydaci.insert(tekstNajpierw ? Kandydaci.begin() : Kandydaci.end(), tekstowe.begin(),
-                   tekstowe.end());
+  // Before the signatures when the name decides.
+  if (tekstNajpierw) {
+    std::rotate(Kandydaci.begin(), Kandydaci.begin() + static_cast<std::ptrdiff_t>(przedTekstowymi),
+                Kandydaci.end());
+  }
   // The second look only adds, behind everything the first 80 bytes gave.
   if (Plik != nullptr && Sondy != nullptr)
     DodajZSond(Klucz, *Plik, Suplement.Sondy, Kandydaci, *Sondy);
