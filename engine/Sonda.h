@@ -66,5 +66,18 @@ struct TWynikSondy {
 using TWynikiSond = std::vector<TWynikSondy>;
 
 inline constexpr std::size_t LiczbaSond = 22;
+static_assert(LiczbaSond <= 32, "a probe's bit must fit TMaskiSond");
 // The probes in the order their answers are appended.
 extern const std::array<TSonda, LiczbaSond> TabelaSond;
+
+// Which of the table's probes a key may run, bit i for probe i, so that a file meets only those:
+// a key's first byte rules out most probes' leading digits.
+struct TMaskiSond {
+  // Those whose leading digits may fit a key of this first byte, or that run after a start of
+  // zeros (byte 00).
+  std::array<std::uint32_t, 256> PoPierwszymBajcie{};
+  std::uint32_t GdyNicInnego = 0;  // those that run when no row fitted the first 80 bytes
+  std::uint32_t Wszystkie = 0;     // for a key whose first byte the masks can't tell
+};
+
+extern const TMaskiSond MaskiTabeliSond;

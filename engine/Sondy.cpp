@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 
+#include "catalogue/IndeksWierszy.h"
 #include "text/Szesnastkowo.h"
 
 namespace {
@@ -121,17 +124,17 @@ void DodajZSond(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, std::span<const T
   const std::string_view tekstKlucza = Klucz.Sygnatura.Tekst();
   const TStanKlucza klucz{tekstKlucza, PoZerach(tekstKlucza), Kandydaci.empty()};
   std::int64_t przeczytane = 0;
-  for (const TSonda& sonda : Sondy) {
-    if (!MozeBiec(sonda.Kiedy, klucz)) continue;
+  const auto sprobuj = [&](const TSonda& sonda) {
+    if (!MozeBiec(sonda.Kiedy, klucz)) return;
     const std::int64_t koszt = NajwiecejBajtow(sonda) + static_cast<std::int64_t>(BajtyDoPokazania);
-    if (przeczytane + koszt > LimitOdczytuSond) continue;
+    if (przeczytane + koszt > LimitOdczytuSond) return;
     przeczytane += koszt;
     TTrafienieSondy trafienie;
     if (sonda.Miejsce == TMiejsceSondy::Czytanie) {
-      if (!sonda.Czytanie(Plik, trafienie) || trafienie.Wiersz == nullptr) continue;
+      if (!sonda.Czytanie(Plik, trafienie) || trafienie.Wiersz == nullptr) return;
     } else {
       const std::int64_t od = SzukajZnaku(Plik, sonda);
-      if (od < 0) continue;
+      if (od < 0) return;
       trafienie.Wiersz = &WierszSondy(sonda.Wiersz);
       trafienie.Przesuniecie = od;
       trafienie.PrzypieteBajty = PrzypieteZnaku(sonda.Znak);
@@ -151,11 +154,33 @@ void DodajZSond(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, std::span<const T
     const auto obecny = std::ranges::find_if(Kandydaci, takiSam);
     if (obecny != Kandydaci.end()) {
       const auto potwierdzony = [&](const TWynikSondy& w) { return w.Trafienie.Wiersz == *obecny; };
-      if (std::ranges::any_of(Wyniki, potwierdzony)) continue;
+      if (std::ranges::any_of(Wyniki, potwierdzony)) return;
       trafienie.Wiersz = *obecny;
     } else {
       Kandydaci.push_back(trafienie.Wiersz);
     }
     Wyniki.push_back({trafienie, BajtyPrzy(Plik, trafienie.Przesuniecie, pokazane), sonda.Znak});
+  };
+  // The catalogue's probes are met only where the key's first byte leaves their conditions open,
+  // in table order; another table's, all of them.
+  if (Sondy.data() == TabelaSond.data() && Sondy.size() == TabelaSond.size()) {
+    for (std::uint32_t maska = MozliweSondyTabeli(tekstKlucza, klucz.NicNiePasowalo); maska != 0;
+         maska &= maska - 1) {
+      sprobuj(Sondy[static_cast<std::size_t>(std::countr_zero(maska))]);
+    }
+  } else {
+    for (const TSonda& sonda : Sondy) sprobuj(sonda);
   }
+}
+
+bool SondaMozeBiec(const TKiedySonda& Kiedy, std::string_view TekstKlucza, bool NicNiePasowalo) {
+  return MozeBiec(Kiedy, {TekstKlucza, PoZerach(TekstKlucza), NicNiePasowalo});
+}
+
+std::uint32_t MozliweSondyTabeli(std::string_view TekstKlucza, bool NicNiePasowalo) {
+  const std::size_t bajt = indeks::GrupaKlucza(TekstKlucza);
+  const std::uint32_t poPoczatku = bajt < MaskiTabeliSond.PoPierwszymBajcie.size()
+                                       ? MaskiTabeliSond.PoPierwszymBajcie[bajt]
+                                       : MaskiTabeliSond.Wszystkie;
+  return poPoczatku | (NicNiePasowalo ? MaskiTabeliSond.GdyNicInnego : 0);
 }

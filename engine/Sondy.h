@@ -3,6 +3,7 @@
 // The probes of today's formats, and running them on one file.
 
 #include <array>
+#include <cstdint>
 #include <span>
 
 #include "engine/ObslugaBaz.h"
@@ -14,6 +15,13 @@
 // when Kandydaci is empty on entry.
 void DodajZSond(const TOpisPliku& Klucz, TPlikDoOdczytu& Plik, std::span<const TSonda> Sondy,
                 TKandydaci& Kandydaci, TWynikiSond& Wyniki);
+
+// Whether a probe's condition lets it run on this key; NicNiePasowalo when no row fitted it.
+bool SondaMozeBiec(const TKiedySonda& Kiedy, std::string_view TekstKlucza, bool NicNiePasowalo);
+
+// The catalogue's probes (TabelaSond) whose conditions this key may meet, as bits of
+// MaskiTabeliSond: every probe that SondaMozeBiec lets run among them.
+std::uint32_t MozliweSondyTabeli(std::string_view TekstKlucza, bool NicNiePasowalo);
 
 // Reads exactly Bufor's size at Od, or says the file doesn't hold so many bytes there; never asks
 // for a byte past the size the file had when opened.

@@ -157,3 +157,37 @@ static_assert(SondaTabeli<Naruszenie.Sonda, Naruszenie.Zasada>::Poprawna);
 }  // namespace
 
 constexpr std::array<TSonda, LiczbaSond> TabelaSond = Sondy;
+
+namespace {
+
+// Whether a condition's leading digits may fit a key of this first byte: "*" fits any digit, and
+// a condition shorter than two digits leaves the rest open.
+constexpr bool PoczatekMozePasowac(std::string_view poczatek, std::size_t bajt) {
+  constexpr std::string_view cyfry = "0123456789ABCDEF";
+  const char klucza[2] = {cyfry[bajt / 16], cyfry[bajt % 16]};
+  for (std::size_t i = 0; i < 2 && i < poczatek.size(); ++i) {
+    if (poczatek[i] != '*' && poczatek[i] != klucza[i]) return false;
+  }
+  return true;
+}
+
+template <std::size_t N>
+constexpr TMaskiSond ZbudujMaskiSond(const std::array<TSonda, N>& sondy) {
+  TMaskiSond maski;
+  for (std::size_t i = 0; i < N; ++i) {
+    const TKiedySonda& kiedy = sondy[i].Kiedy;
+    const std::uint32_t bit = std::uint32_t{1} << i;
+    maski.Wszystkie |= bit;
+    if (kiedy.GdyNicInnego) maski.GdyNicInnego |= bit;
+    for (std::size_t bajt = 0; bajt < maski.PoPierwszymBajcie.size(); ++bajt) {
+      if ((kiedy.PoZerach && bajt == 0) ||
+          (!kiedy.Poczatek.empty() && PoczatekMozePasowac(kiedy.Poczatek, bajt)))
+        maski.PoPierwszymBajcie[bajt] |= bit;
+    }
+  }
+  return maski;
+}
+
+}  // namespace
+
+constexpr TMaskiSond MaskiTabeliSond = ZbudujMaskiSond(Sondy);

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <random>
+#include <vector>
 #include <string>
 
 #include "catalogue/Katalog.h"
@@ -274,4 +276,45 @@ TEST_F(Sondy, ObrazBezNazwyPierwszyWedlugPrzypietych) {
       }
     }
   }
+}
+
+// A file meets only the probes that the masks leave for its key's first byte. The masks must leave
+// every probe whose condition holds: for keys made from each probe's leading digits (each "*" as
+// a digit, at the condition's length and at full length), a start of zeros, keys too short or
+// not hex to be told by their first byte, and random keys of every first byte, whether or not a
+// row fitted.
+TEST(MaskiSond, KazdaSondaKtoraMozeBiecJestWMasceKlucza) {
+  std::vector<std::string> klucze = {"", "0", "*", "a1", std::string(160, '0'),
+                                     std::string(32, '0') + "FF", std::string(31, '0')};
+  for (const TSonda& sonda : TabelaSond) {
+    for (const char cyfra : {'0', '9', 'F'}) {
+      std::string klucz(sonda.Kiedy.Poczatek);
+      std::ranges::replace(klucz, '*', cyfra);
+      klucze.push_back(klucz);
+      klucz.resize(160, cyfra);
+      klucze.push_back(klucz);
+    }
+  }
+  std::mt19937 los(22);
+  std::uniform_int_distribution<int> cyfra(0, 15);
+  for (int bajt = 0; bajt < 256; ++bajt) {
+    std::string klucz = {"0123456789ABCDEF"[bajt / 16], "0123456789ABCDEF"[bajt % 16]};
+    for (int i = 0; i < 10; ++i) klucz += "0123456789ABCDEF"[cyfra(los)];
+    klucze.push_back(klucz);
+  }
+  std::size_t pominiete = 0;
+  for (const std::string& klucz : klucze) {
+    for (const bool nicNiePasowalo : {false, true}) {
+      const std::uint32_t maska = MozliweSondyTabeli(klucz, nicNiePasowalo);
+      for (std::size_t i = 0; i < TabelaSond.size(); ++i) {
+        const bool wMasce = (maska >> i & 1u) != 0;
+        if (SondaMozeBiec(TabelaSond[i].Kiedy, klucz, nicNiePasowalo)) {
+          EXPECT_TRUE(wMasce) << TabelaSond[i].Nazwa << ", key " << klucz;
+        }
+        pominiete += wMasce ? 0 : 1;
+      }
+    }
+  }
+  // The masks spare most keys most probes.
+  EXPECT_GT(pominiete, klucze.size() * TabelaSond.size());
 }
