@@ -19,8 +19,6 @@
 struct TZakresSzukania {
   std::int16_t Dol;
   std::int16_t Gora;
-
-  friend constexpr bool operator==(const TZakresSzukania&, const TZakresSzukania&) = default;
 };
 
 // For each first byte of a key, by its value.

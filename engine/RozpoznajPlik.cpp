@@ -226,7 +226,8 @@ bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydac
       CzyTekstowyKlucz(tekstKlucza) && std::ranges::none_of(Kandydaci, [&](const TOpisPliku* w) {
         return Rozstrzygajacy(w, rozszerzenie);
       });
-  // The text rows go behind the signatures' first, as the catalogue has them.
+  // The text rows are appended behind the signatures', where the catalogue puts them, and moved
+  // before them below when the name decides.
   const std::size_t przedTekstowymi = Kandydaci.size();
   const auto dodajTekstowe = [&](std::span<const TOpisPliku> tabela) {
     KazdyWierszRozszerzenia(tabela, rozszerzenie,
@@ -251,7 +252,6 @@ bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydac
       if (tekstNajpierw || !suplementZnalazl) dodajTekstowe(Suplement.Tekstowe);
     }
   }
-  // Before the signatures when the name decides.
   if (tekstNajpierw) {
     std::rotate(Kandydaci.begin(), Kandydaci.begin() + static_cast<std::ptrdiff_t>(przedTekstowymi),
                 Kandydaci.end());
