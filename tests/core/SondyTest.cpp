@@ -10,8 +10,8 @@
 #include <iterator>
 #include <map>
 #include <random>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "catalogue/Katalog.h"
 #include "catalogue/ZasadyKatalogu.h"
@@ -284,8 +284,8 @@ TEST_F(Sondy, ObrazBezNazwyPierwszyWedlugPrzypietych) {
 // not hex to be told by their first byte, and random keys of every first byte, whether or not a
 // row fitted.
 TEST(MaskiSond, KazdaSondaKtoraMozeBiecJestWMasceKlucza) {
-  std::vector<std::string> klucze = {"", "0", "*", "a1", std::string(160, '0'),
-                                     std::string(32, '0') + "FF", std::string(31, '0')};
+  std::vector<std::string> klucze = {
+      "", "0", "*", "a1", std::string(160, '0'), std::string(32, '0') + "FF", std::string(31, '0')};
   for (const TSonda& sonda : TabelaSond) {
     for (const char cyfra : {'0', '9', 'F'}) {
       std::string klucz(sonda.Kiedy.Poczatek);
