@@ -94,8 +94,10 @@ void Wypis(benchmark::State& state) {
   }
 }
 
+// With the memo of the rows' words that each of rozpoznik-cli's threads keeps.
 void Opis(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik) {
-  DopiszOpis(Wyjscie, Sciezka, Wynik);
+  static TTekstyWierszy teksty;
+  DopiszOpis(Wyjscie, Sciezka, Wynik, false, teksty);
 }
 
 }  // namespace

@@ -172,10 +172,10 @@ class TIdentyfikacja {
     return wynik;
   }
 
-  void Wypisz(std::string& Wyjscie, std::string_view sciezka) const {
+  void Wypisz(std::string& Wyjscie, std::string_view sciezka) {
     switch (ustawienia_.Format) {
       case TFormat::Tekst:
-        DopiszOpis(Wyjscie, sciezka, rozpoznanie_, ustawienia_.Wyjasnij);
+        DopiszOpis(Wyjscie, sciezka, rozpoznanie_, ustawienia_.Wyjasnij, teksty_);
         break;
       case TFormat::Json:
         DopiszJson(Wyjscie, sciezka, rozpoznanie_);
@@ -203,6 +203,7 @@ class TIdentyfikacja {
 
   const TUstawienia& ustawienia_;
   TRozpoznanie rozpoznanie_;
+  TTekstyWierszy teksty_;
   std::size_t najdluzszeWyjscie_ = 0;
 };
 

@@ -1,9 +1,11 @@
 #pragma once
 
 // A catalogue row's words as the text output shows them, in UTF-8. A walk over many files meets
-// the same few rows again and again, so each thread converts a row once and keeps the result.
+// the same few rows again and again, so each thread that writes output keeps a memo of the rows
+// it has converted.
 
 #include <string>
+#include <unordered_map>
 
 #include "catalogue/TOpisPliku.h"
 
@@ -14,6 +16,13 @@ struct TTekstyWiersza {
   std::string Programy;
 };
 
-// The row must live as long as the program, as the catalogue's rows do: it is known by its
-// address. What is returned stays valid for the rest of the calling thread's life.
-const TTekstyWiersza& TekstyWiersza(const TOpisPliku& Wiersz);
+// One thread's memo. A row is known by its address, so the rows must outlive the memo, as the
+// catalogue's do.
+class TTekstyWierszy {
+ public:
+  // Valid as long as the memo.
+  const TTekstyWiersza& Teksty(const TOpisPliku& Wiersz);
+
+ private:
+  std::unordered_map<const TOpisPliku*, TTekstyWiersza> znane_;
+};

@@ -8,7 +8,6 @@
 #include "cli/Csv.h"
 #include "cli/Json.h"
 #include "cli/Programy.h"
-#include "cli/TekstyWiersza.h"
 #include "cli/Wyjasnienie.h"
 #include "cli/Wyswietlanie.h"
 #include "text/Cp1250.h"
@@ -26,13 +25,13 @@ void DopiszLiczbe(std::string& Wyjscie, TLiczba liczba) {
 }
 
 void DopiszKandydata(std::string& Wyjscie, std::size_t numer, const TOpisPliku* kandydat,
-                     const TRozpoznanie& Wynik, bool Wyjasnij) {
+                     const TRozpoznanie& Wynik, bool Wyjasnij, TTekstyWierszy& Teksty) {
   const std::size_t poczatek = Wyjscie.size();
   Wyjscie += "  ";
   DopiszLiczbe(Wyjscie, numer);
   Wyjscie += ". ";
   const std::size_t szerokosc = Wyjscie.size() - poczatek;
-  const TTekstyWiersza& teksty = TekstyWiersza(*kandydat);
+  const TTekstyWiersza& teksty = Teksty.Teksty(*kandydat);
   Wyjscie += "type: ";
   Wyjscie += teksty.Typ;
   Wyjscie += '\n';
@@ -86,12 +85,18 @@ std::string_view TakNie(bool wartosc) {
 
 void DopiszOpis(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik,
                 bool Wyjasnij) {
+  TTekstyWierszy teksty;
+  DopiszOpis(Wyjscie, Sciezka, Wynik, Wyjasnij, teksty);
+}
+
+void DopiszOpis(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik,
+                bool Wyjasnij, TTekstyWierszy& Teksty) {
   DopiszDoWyswietlenia(Wyjscie, Sciezka);
   if (NiezgodneRozszerzenie(Wynik)) Wyjscie += " [mismatch]";
   Wyjscie += '\n';
   if (Wynik.Stan == TStan::Rozpoznany) {
     for (std::size_t numer = 1; numer <= Wynik.Kandydaci.size(); ++numer) {
-      DopiszKandydata(Wyjscie, numer, Wynik.Kandydaci[numer - 1], Wynik, Wyjasnij);
+      DopiszKandydata(Wyjscie, numer, Wynik.Kandydaci[numer - 1], Wynik, Wyjasnij, Teksty);
     }
     return;
   }

@@ -7,14 +7,17 @@
 #include <string_view>
 
 #include "cli/Rozpoznanie.h"
+#include "cli/TekstyWiersza.h"
 
 // The path on its own line, followed by the word "[mismatch]" when its extension is not among
 // its candidates', then for each candidate its type, category and programs, and with `Wyjasnij`
 // what it matched; or one line saying that the file was not recognised, with its first 10 bytes,
-// extension and size. The candidates are rows that live as long as the program, as the
-// catalogue's do.
+// extension and size.
 void DopiszOpis(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik,
                 bool Wyjasnij = false);
+// The same, with the rows' words taken from the writing thread's memo, for a walk over many files.
+void DopiszOpis(std::string& Wyjscie, std::string_view Sciezka, const TRozpoznanie& Wynik,
+                bool Wyjasnij, TTekstyWierszy& Teksty);
 
 // One JSON object on one line: path, size, extension, bytes, recognised, extension_matches,
 // candidates (each with what it matched).
