@@ -87,13 +87,11 @@ TEST(SzukajSygnatury, NajwyzejDziewiecProb) {
 TEST(SzukajSygnatury, OdZakresuPierwszegoBajtuJakOdCalejTabeli) {
   std::vector<std::string> klucze;
   for (const TOpisPliku& wiersz : BazaSygnatur) {
+    const std::string hex(wiersz.Sygnatura.Tekst());
+    klucze.push_back(hex);
+    klucze.push_back(hex.substr(0, 3));  // one digit past the first byte
     for (const char dopelnienie : {'0', '7', 'F'}) {
-      std::string hex(wiersz.Sygnatura.Tekst());
-      klucze.push_back(hex);
-      hex.resize(160, dopelnienie);
-      klucze.push_back(hex);
-      hex.resize(3);  // one digit past the first byte
-      klucze.push_back(hex);
+      klucze.push_back(hex + std::string(160 - hex.size(), dopelnienie));
     }
   }
   std::mt19937 los(9);
