@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -111,6 +112,20 @@ constexpr bool MozePasowac(std::string_view klucz, const TWpisIndeksu& wpis) {
   const char a = klucz[wpis.Pozycja];
   const char b = klucz[wpis.Pozycja + 1];
   return (a == wpis.Cyfry[0] || a == '*') && (b == wpis.Cyfry[1] || b == '*');
+}
+
+// The same test as a lookup makes it for every entry of the key's group: for a key without "*"
+// (Gwiazdki false), the two digits are compared at once, read from the key's record field, whose
+// bytes after the text are zeros, so that a fixed byte past the key's end meets a zero, which no
+// digit equals. It may let through a row the test above turns away, never the other way round,
+// so every row it passes must still be tested whole.
+inline bool MozePasowac(const decltype(TOpisPliku::Sygnatura)& Klucz, bool Gwiazdki,
+                        const TWpisIndeksu& wpis) {
+  const auto& znaki = Klucz.Znaki;
+  if (Gwiazdki || wpis.Pozycja + std::size_t{1} >= znaki.size()) {
+    return MozePasowac(Klucz.Tekst(), wpis);
+  }
+  return std::memcmp(znaki.data() + wpis.Pozycja, wpis.Cyfry.data(), 2) == 0;
 }
 
 template <std::size_t N>

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstring>
 
 #include "catalogue/IndeksWierszy.h"
 #include "catalogue/PustyPlik.h"
@@ -63,21 +62,10 @@ void DodajZBazySygnatur(const TOpisPliku& Klucz, TKandydaci& kandydaci) {
   }
 }
 
-// Whether the key holds the entry's fixed byte. This is asked of every entry of the key's group,
-// so for a key without "*" the two digits are compared at once, read from the key's record
-// field: its bytes after the text are zeros, so a fixed byte past the key's end meets a zero,
-// which no digit equals.
-bool MaStalyBajt(const TOpisPliku& Klucz, bool gwiazdki, const TWpisIndeksu& wpis) {
-  const auto& znaki = Klucz.Sygnatura.Znaki;
-  if (gwiazdki || wpis.Pozycja + std::size_t{1} >= znaki.size()) {
-    return indeks::MozePasowac(Klucz.Sygnatura.Tekst(), wpis);
-  }
-  return std::memcmp(znaki.data() + wpis.Pozycja, wpis.Cyfry.data(), 2) == 0;
-}
-
 // The rows of a pattern table that fit the key, in table order, appended; the index, where the
 // table has one, leaves out the rows whose first byte, or last fixed byte, differs from the key's.
-void DodajPasujaceWzorce(const TOpisPliku& Klucz, std::span<const TOpisPliku> tabela,
+// `gwiazdki`: whether the key holds a "*".
+void DodajPasujaceWzorce(const TOpisPliku& Klucz, bool gwiazdki, std::span<const TOpisPliku> tabela,
                          const TIndeksWierszy* indeksTabeli, TKandydaci& kandydaci) {
   const std::string_view tekstKlucza = Klucz.Sygnatura.Tekst();
   if (indeksTabeli == nullptr) {
@@ -86,9 +74,8 @@ void DodajPasujaceWzorce(const TOpisPliku& Klucz, std::span<const TOpisPliku> ta
     }
     return;
   }
-  const bool gwiazdki = tekstKlucza.find('*') != std::string_view::npos;
   for (const TWpisIndeksu& wpis : indeksTabeli->Grupa(indeks::GrupaKlucza(tekstKlucza))) {
-    if (!MaStalyBajt(Klucz, gwiazdki, wpis)) continue;
+    if (!indeks::MozePasowac(Klucz.Sygnatura, gwiazdki, wpis)) continue;
     const TOpisPliku& wiersz = tabela[wpis.Wiersz];
     if (PasujeDoWzorca(tekstKlucza, wiersz.Sygnatura.Tekst())) kandydaci.push_back(&wiersz);
   }
@@ -203,14 +190,15 @@ bool Dopasuj(const TOpisPliku& Klucz, TPlikDoOdczytu* Plik, TKandydaci& Kandydac
   DodajZBazySygnatur(Klucz, Kandydaci);
 
   const std::string_view tekstKlucza = Klucz.Sygnatura.Tekst();
-  DodajPasujaceWzorce(Klucz, BazaWzorcow, &IndeksBazyWzorcow, Kandydaci);
+  const bool gwiazdki = tekstKlucza.find('*') != std::string_view::npos;
+  DodajPasujaceWzorce(Klucz, gwiazdki, BazaWzorcow, &IndeksBazyWzorcow, Kandydaci);
   // The text tables are consulted exactly where the three tables alone would consult them, so
   // that a text file keeps its text-table answer when a supplement row fits it too.
   const bool tekstPominiety = !Kandydaci.empty();
 
   // A supplement row without "*" is a prefix, which the pattern test takes as it is.
   const std::size_t przedSuplementem = Kandydaci.size();
-  DodajPasujaceWzorce(Klucz, Suplement.Sygnatury, IndeksSuplementu(Suplement), Kandydaci);
+  DodajPasujaceWzorce(Klucz, gwiazdki, Suplement.Sygnatury, IndeksSuplementu(Suplement), Kandydaci);
   // The supplement's own text formats are a guess from the name alone; where one of its rows
   // knew the content, that answer stands without them (a PEM certificate named without an
   // extension is not shown as plain text without one).
